@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing need, from Debian's packages.
+set -euo pipefail
+packages=(
+    cmake g++ make
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6
+    libgl-dev
+    fonts-liberation
+)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
