@@ -4,6 +4,7 @@
 #include "views/numbertext.h"
 
 #include <QFont>
+#include <QIcon>
 #include <QLocale>
 
 #include <algorithm>
@@ -228,6 +229,8 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
         return spec.headerImage.isEmpty() ? spec.header : QString();
     case HeaderImageRole:
         return spec.headerImage;
+    case Qt::DecorationRole:
+        return spec.headerImage.isEmpty() ? QVariant() : QVariant(QIcon(spec.headerImage));
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::AlignCenter);
     default:

@@ -1,0 +1,42 @@
+#include "app/linklabel.h"
+
+#include <QMouseEvent>
+#include <QStyle>
+
+LinkLabel::LinkLabel(const QString &link, QWidget *parent)
+    : QLabel(link, parent)
+    , m_link(link)
+{
+    setTextFormat(Qt::PlainText);
+    setCursor(Qt::PointingHandCursor);
+    setProperty("skinElement", QStringLiteral("stdlabel"));
+    setProperty("hovered", false);
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())
+        && !m_link.isEmpty())
+        Q_EMIT activated(m_link);
+}
+
+// The skin picks the hover colour through the "hovered" property.
+void LinkLabel::setHovered(bool hovered)
+{
+    setProperty("hovered", hovered);
+    style()->unpolish(this);
+    style()->polish(this);
+}
+
+void LinkLabel::enterEvent(QEnterEvent *event)
+{
+    setHovered(true);
+    QLabel::enterEvent(event);
+}
+
+void LinkLabel::leaveEvent(QEvent *event)
+{
+    setHovered(false);
+    QLabel::leaveEvent(event);
+}

@@ -1,0 +1,133 @@
+#include "views/gridview.h"
+
+#include "views/griddelegate.h"
+#include "views/gridmodel.h"
+
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QTextDocument>
+#include <QToolTip>
+
+GridView::GridView(QWidget *parent)
+    : QTableView(parent)
+    , m_delegate(new GridDelegate(this))
+{
+    setItemDelegate(m_delegate);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setTextElideMode(Qt::ElideRight);
+    setWordWrap(false);
+    setFrameShape(QFrame::NoFrame);
+    setShowGrid(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setCornerButtonEnabled(false);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+
+    QHeaderView *rows = verticalHeader();
+    rows->hide();
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setMinimumSectionSize(16);
+    rows->setDefaultSectionSize(16);
+
+    QHeaderView *header = horizontalHeader();
+    header->setFixedHeight(18);
+    header->setSectionsMovable(true);
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    header->setMinimumSectionSize(8);
+    header->setHighlightSections(false);
+    header->setSectionsClickable(true);
+    header->setSortIndicatorShown(false);
+    header->setStretchLastSection(false);
+    connect(header, &QHeaderView::sectionClicked, this, &GridView::headerClicked);
+}
+
+void GridView::setGridModel(GridModel *model)
+{
+    m_model = model;
+    setModel(model);
+    for (int c = 0; c < model->columnCount(); ++c) {
+        setColumnWidth(c, model->column(c).width);
+        setColumnHidden(c, !model->isColumnVisible(c));
+    }
+    connect(model, &GridModel::columnVisibilityChanged, this,
+            [this](int column, bool visible) { setColumnHidden(column, !visible); });
+}
+
+void GridView::setImages(const QList<QPixmap> &images)
+{
+    m_delegate->setImages(images);
+    viewport()->update();
+}
+
+void GridView::headerClicked(int column)
+{
+    if (!m_model)
+        return;
+    m_sortOrder = column == m_sortColumn && m_sortOrder == Qt::AscendingOrder
+                      ? Qt::DescendingOrder
+                      : Qt::AscendingOrder;
+    m_sortColumn = column;
+    horizontalHeader()->setSortIndicatorShown(true);
+    horizontalHeader()->setSortIndicator(column, m_sortOrder);
+    m_model->sort(column, m_sortOrder);
+}
+
+void GridView::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        m_pressed = indexAt(event->position().toPoint());
+    QTableView::mousePressEvent(event);
+}
+
+void GridView::mouseReleaseEvent(QMouseEvent *event)
+{
+    const QModelIndex released = indexAt(event->position().toPoint());
+    const QPersistentModelIndex pressed = m_pressed;
+    if (event->button() == Qt::LeftButton)
+        m_pressed = QPersistentModelIndex();
+    QTableView::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && pressed.isValid() && released == pressed)
+        Q_EMIT cellClicked(released.column(), released.row());
+}
+
+bool GridView::textIsCut(const QModelIndex &index) const
+{
+    const QString text = index.data(Qt::DisplayRole).toString();
+    if (text.isEmpty())
+        return false;
+    const QFont font = qvariant_cast<QFont>(index.data(Qt::FontRole));
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    return QFontMetrics(font).horizontalAdvance(text) > columnWidth(index.column()) - 2 * margin;
+}
+
+GridView::Hint GridView::hintAt(const QPoint &pos) const
+{
+    const QModelIndex index = indexAt(pos);
+    if (!index.isValid())
+        return {};
+    const QRect cell = visualRect(index);
+    if (index.data(GridModel::TextFitHintRole).toBool() && textIsCut(index))
+        return {index.data(Qt::DisplayRole).toString(), cell, true};
+    return {index.data(GridModel::HintRole).toString(), cell, false};
+}
+
+bool GridView::viewportEvent(QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QTableView::viewportEvent(event);
+    const auto *help = static_cast<QHelpEvent *>(event);
+    const Hint hint = hintAt(help->pos());
+    if (hint.text.isEmpty()) {
+        QToolTip::hideText();
+        event->ignore();
+        return true;
+    }
+    // Feed text is data: always shown as plain text.
+    const QPoint at = hint.overCell ? hint.cell.topLeft() : hint.cell.topRight();
+    QToolTip::showText(viewport()->mapToGlobal(at), Qt::convertFromPlainText(hint.text),
+                       viewport(), hint.cell);
+    return true;
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QPersistentModelIndex>
+#include <QTableView>
+
+class GridDelegate;
+class GridModel;
+
+// Shows a GridModel: fixed rows, header-click sorting that reorders the
+// model's rows, movable and sizable columns, hover hints and a cell click
+// that fires only on a left-button release over the cell where it was
+// pressed.
+class GridView final : public QTableView
+{
+    Q_OBJECT
+
+public:
+    explicit GridView(QWidget *parent = nullptr);
+
+    // Lays the columns out as the model describes them and follows its
+    // column visibility from then on.
+    void setGridModel(GridModel *model);
+    GridModel *gridModel() const { return m_model; }
+
+    void setImages(const QList<QPixmap> &images);
+
+    struct Hint
+    {
+        QString text;    // plain text; empty for no hint
+        QRect cell;      // viewport coordinates of the cell
+        bool overCell = false; // the whole text laid over a cut cell
+    };
+    // What resting the pointer at pos (viewport coordinates) shows.
+    Hint hintAt(const QPoint &pos) const;
+
+    // Sort column and order of the last header click; -1 before any.
+    int sortColumn() const { return m_sortColumn; }
+    Qt::SortOrder sortOrder() const { return m_sortOrder; }
+
+Q_SIGNALS:
+    void cellClicked(int column, int row);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    bool viewportEvent(QEvent *event) override;
+
+private:
+    void headerClicked(int column);
+    bool textIsCut(const QModelIndex &index) const;
+
+    GridModel *m_model = nullptr;
+    GridDelegate *m_delegate = nullptr;
+    QPersistentModelIndex m_pressed;
+    int m_sortColumn = -1;
+    Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
+};
