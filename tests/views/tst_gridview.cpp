@@ -1,0 +1,173 @@
+#include "views/gridlayouts.h"
+#include "views/gridmodel.h"
+#include "views/gridview.h"
+
+#include <QHeaderView>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A shown match grid with three rows whose Pool 1 values are 100, 9, 45.
+struct Fixture
+{
+    GridModel model{matchGridColumns()};
+    GridView view;
+
+    Fixture()
+    {
+        model.setDecimalSeparator(u'.');
+        model.AppendRows(3);
+        const QStringList homes{u"Alpha"_s, u"Bravo"_s, u"Charlie"_s};
+        const QStringList pool{u"100"_s, u"9"_s, u"45"_s};
+        for (int r = 0; r < 3; ++r) {
+            model.SetCellText(matchcol::Home, r, homes[r]);
+            model.SetCellText(matchcol::Pool1, r, pool[r]);
+        }
+        view.setGridModel(&model);
+        view.resize(671, 293);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+    }
+
+    QPoint centre(int column, int row) const
+    {
+        return view.visualRect(model.index(row, column)).center();
+    }
+
+    QString home(int row) const
+    {
+        QString text;
+        model.GetCellText(matchcol::Home, row, text);
+        return text;
+    }
+};
+
+} // namespace
+
+class GridViewTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void clickFiresOnlyForPressAndReleaseOnOneCell_data()
+    {
+        QTest::addColumn<int>("pressColumn");
+        QTest::addColumn<int>("pressRow");
+        QTest::addColumn<int>("releaseColumn");
+        QTest::addColumn<int>("releaseRow");
+        QTest::addColumn<bool>("fires");
+        QTest::newRow("same cell") << 4 << 1 << 4 << 1 << true;
+        QTest::newRow("picture cell") << 0 << 2 << 0 << 2 << true;
+        QTest::newRow("other column") << 4 << 1 << 5 << 1 << false;
+        QTest::newRow("other row") << 4 << 1 << 4 << 2 << false;
+    }
+
+    void clickFiresOnlyForPressAndReleaseOnOneCell()
+    {
+        QFETCH(int, pressColumn);
+        QFETCH(int, pressRow);
+        QFETCH(int, releaseColumn);
+        QFETCH(int, releaseRow);
+        QFETCH(bool, fires);
+        Fixture f;
+        QSignalSpy clicks(&f.view, &GridView::cellClicked);
+        QTest::mousePress(f.view.viewport(), Qt::LeftButton, {}, f.centre(pressColumn, pressRow));
+        QTest::mouseRelease(f.view.viewport(), Qt::LeftButton, {},
+                            f.centre(releaseColumn, releaseRow));
+        QCOMPARE(clicks.count(), fires ? 1 : 0);
+        if (fires)
+            QCOMPARE(clicks.first(), (QVariantList{pressColumn, pressRow}));
+    }
+
+    void otherButtonsAndEmptyAreaFireNothing()
+    {
+        Fixture f;
+        QSignalSpy clicks(&f.view, &GridView::cellClicked);
+        QTest::mouseClick(f.view.viewport(), Qt::RightButton, {}, f.centre(4, 0));
+        QTest::mouseClick(f.view.viewport(), Qt::MiddleButton, {}, f.centre(4, 0));
+        QTest::mouseClick(f.view.viewport(), Qt::LeftButton, {}, QPoint(50, 250)); // below the rows
+        QCOMPARE(clicks.count(), 0);
+        QTest::mouseClick(f.view.viewport(), Qt::LeftButton, {}, f.centre(4, 0));
+        QCOMPARE(clicks.count(), 1);
+    }
+
+    void headerClicksSortThenFlip()
+    {
+        Fixture f;
+        QSignalSpy clicks(&f.view, &GridView::cellClicked);
+        QHeaderView *header = f.view.horizontalHeader();
+        const QPoint pool1(header->sectionViewportPosition(matchcol::Pool1) + 5, 9);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, pool1);
+        QCOMPARE(clicks.count(), 0); // the header is not a cell
+        QCOMPARE((QStringList{f.home(0), f.home(1), f.home(2)}),
+                 (QStringList{u"Bravo"_s, u"Charlie"_s, u"Alpha"_s}));
+
+        // Rows follow the shown order: the first shown row is row 0.
+        QTest::mouseClick(f.view.viewport(), Qt::LeftButton, {}, f.centre(matchcol::Home, 0));
+        QCOMPARE(clicks.count(), 1);
+        QCOMPARE(clicks.first().at(1).toInt(), 0);
+        QCOMPARE(f.home(clicks.first().at(1).toInt()), u"Bravo"_s);
+
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, pool1);
+        QCOMPARE(f.view.sortOrder(), Qt::DescendingOrder);
+        QCOMPARE(f.home(0), u"Alpha"_s);
+
+        const QPoint home(header->sectionViewportPosition(matchcol::Home) + 5, 9);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, home);
+        QCOMPARE(f.view.sortColumn(), int(matchcol::Home));
+        QCOMPARE(f.view.sortOrder(), Qt::AscendingOrder);
+        QCOMPARE(f.home(0), u"Alpha"_s);
+    }
+
+    void hints_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("cellHint");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<bool>("overCell");
+        const QString longName = u"Borussia Mönchengladbach & <b>Friends</b>"_s;
+        QTest::newRow("cut text, fit flag") << int(matchcol::Home) << longName << QString()
+                                            << longName << true;
+        QTest::newRow("short text, no hint") << int(matchcol::Home) << u"Ajax"_s << QString()
+                                             << QString() << false;
+        QTest::newRow("picture with league") << int(matchcol::Sport) << QString()
+                                             << u"NHL Hockey"_s << u"NHL Hockey"_s << false;
+        QTest::newRow("picture with empty hint") << int(matchcol::Sport) << QString() << QString()
+                                                 << QString() << false;
+    }
+
+    void hints()
+    {
+        QFETCH(int, column);
+        QFETCH(QString, text);
+        QFETCH(QString, cellHint);
+        QFETCH(QString, shown);
+        QFETCH(bool, overCell);
+        Fixture f;
+        if (column != matchcol::Sport)
+            f.model.SetCellText(column, 0, text);
+        f.model.SetCellHint(f.model.CellAt(column, 0), cellHint);
+        const GridView::Hint hint = f.view.hintAt(f.centre(column, 0));
+        QCOMPARE(hint.text, shown);
+        QCOMPARE(hint.overCell, overCell);
+        QCOMPARE(f.view.hintAt(QPoint(50, 250)).text, QString()); // outside the data rows
+    }
+
+    void columnsFollowModelVisibility()
+    {
+        Fixture f;
+        QVERIFY(!f.view.isColumnHidden(matchcol::DBB));
+        QVERIFY(f.view.isColumnHidden(matchcol::AOB));
+        f.model.SetColumnVisible(f.model.ColumnAt(matchcol::AOB), true);
+        QVERIFY(!f.view.isColumnHidden(matchcol::AOB));
+        QCOMPARE(f.view.columnWidth(matchcol::Home), 104);
+        QVERIFY(f.view.horizontalHeader()->sectionsMovable());
+    }
+};
+
+QTEST_MAIN(GridViewTest)
+#include "tst_gridview.moc"
