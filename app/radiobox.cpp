@@ -1,5 +1,7 @@
 #include "app/radiobox.h"
 
+#include <QKeyEvent>
+
 RadioBox::RadioBox(const QString &text, int group, QWidget *parent)
     : QRadioButton(text, parent)
     , m_group(group)
@@ -27,4 +29,14 @@ void RadioBox::nextCheckState()
 {
     if (!isChecked())
         check();
+}
+
+void RadioBox::keyPressEvent(QKeyEvent *event)
+{
+    event->ignore();
+}
+
+void RadioBox::keyReleaseEvent(QKeyEvent *event)
+{
+    event->ignore();
 }

@@ -27,6 +27,9 @@ Q_SIGNALS:
 protected:
     // A click on an unchecked box checks it; on the checked box, nothing.
     void nextCheckState() override;
+    // Mouse only, even for a key event sent straight to the box.
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
 
 private:
     int m_group = 0;
