@@ -1,0 +1,322 @@
+#include "feeds/httpclient.h"
+#include "tests/support/fakehttpserver.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QNetworkProxy>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace std::chrono_literals;
+using Answer = FakeHttpServer::Answer;
+using Outcome = Download::Outcome;
+
+Q_DECLARE_METATYPE(FakeHttpServer::Answer)
+
+namespace {
+
+const QByteArray feedPath = "/vorlan/fonbet.xml"_ba;
+
+QByteArray numberedBytes(qsizetype size)
+{
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (qsizetype i = 0; i < size; ++i)
+        bytes[i] = char('a' + i % 26);
+    return bytes;
+}
+
+} // namespace
+
+class HttpClientTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void sendsFeedHeaders()
+    {
+        FakeHttpServer server;
+        server.setAnswer(feedPath, Answer::ok("<TIRAGE>x</TIRAGE>"_ba));
+        HttpClient http;
+
+        const Download download = http.get(server.url(QString::fromLatin1(feedPath)));
+
+        QCOMPARE(download.outcome, Outcome::Complete);
+        QCOMPARE(download.body, "<TIRAGE>x</TIRAGE>"_ba);
+        QVERIFY(download.error.isEmpty());
+        QCOMPARE(server.requests().size(), 1);
+        const FakeHttpServer::Request &request = server.requests().constFirst();
+        QCOMPARE(request.method, "GET"_ba);
+        QCOMPARE(request.path, feedPath);
+        QCOMPARE(request.header("Accept"), "text/html, */*"_ba);
+        QCOMPARE(request.header("Content-Type"), "text/html"_ba);
+        QCOMPARE(request.header("User-Agent"), "Mozilla/3.0 (compatible; Indy Library)"_ba);
+    }
+
+    void goesDirectPastAConfiguredProxy()
+    {
+        FakeHttpServer server;
+        server.setAnswer(feedPath, Answer::ok("feed"_ba));
+        FakeHttpServer proxy;
+        QNetworkProxy::setApplicationProxy(
+            QNetworkProxy(QNetworkProxy::HttpProxy, u"127.0.0.1"_s, proxy.url().port()));
+        HttpClient http;
+
+        const Download download = http.get(server.url(QString::fromLatin1(feedPath)));
+        QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
+
+        QCOMPARE(download.outcome, Outcome::Complete);
+        QCOMPARE(server.requests().size(), 1);
+        QVERIFY(proxy.requests().isEmpty());
+    }
+
+    void sendsCookiesBack()
+    {
+        FakeHttpServer server;
+        Answer first = Answer::ok("one"_ba);
+        first.headers.append({"Set-Cookie"_ba, "vorlan_session=abc123; Path=/"_ba});
+        server.setAnswer("/vorlan/fonbet.xml"_ba, first);
+        server.setAnswer("/vorlan/marathon.xml"_ba, Answer::ok("two"_ba));
+        HttpClient http;
+
+        http.get(server.url(u"/vorlan/fonbet.xml"_s));
+        const Download second = http.get(server.url(u"/vorlan/marathon.xml"_s));
+
+        QCOMPARE(second.outcome, Outcome::Complete);
+        QCOMPARE(server.requests().size(), 2);
+        QVERIFY(server.requests().at(0).header("Cookie").isEmpty());
+        QCOMPARE(server.requests().at(1).header("Cookie"), "vorlan_session=abc123"_ba);
+    }
+
+    void failures_data()
+    {
+        QTest::addColumn<bool>("reachable");
+        QTest::addColumn<Answer>("answer");
+
+        QTest::newRow("closed port") << false << Answer();
+        QTest::newRow("404") << true << Answer::withStatus(404, "<html>gone</html>"_ba);
+        QTest::newRow("500") << true << Answer::withStatus(500, "<html>oops</html>"_ba);
+        QTest::newRow("302 redirect") << true << Answer::redirect(302, "/vorlan/moved.xml"_ba);
+        QTest::newRow("301 redirect") << true << Answer::redirect(301, "/vorlan/moved.xml"_ba);
+        Answer endlessError = Answer::withStatus(503);
+        endlessError.endless = true;
+        QTest::newRow("503 with endless body") << true << endlessError;
+    }
+
+    void failures()
+    {
+        QFETCH(bool, reachable);
+        QFETCH(Answer, answer);
+        FakeHttpServer server;
+        server.setAnswer(feedPath, answer);
+        server.setAnswer("/vorlan/moved.xml"_ba, Answer::ok("<MATCH>moved</MATCH>"_ba));
+        const QUrl url = reachable ? server.url(QString::fromLatin1(feedPath))
+                                   : FakeHttpServer::closedUrl();
+        HttpClient http;
+        http.setStallTimeout(5s);
+
+        const Download download = http.get(url);
+
+        QCOMPARE(download.outcome, Outcome::Failed);
+        QVERIFY(download.body.isEmpty());
+        QVERIFY(!download.error.isEmpty());
+        // A redirect is not followed.
+        QCOMPARE(server.requests().size(), reachable ? 1 : 0);
+    }
+
+    void notPlainHttp_data()
+    {
+        QTest::addColumn<QUrl>("url");
+        QTest::newRow("local file") << QUrl::fromLocalFile(QCoreApplication::applicationFilePath());
+        QTest::newRow("data") << QUrl(u"data:text/plain,hello"_s);
+        QTest::newRow("no host") << QUrl(u"http:/vorlan/fonbet.xml"_s);
+    }
+
+    void notPlainHttp()
+    {
+        QFETCH(QUrl, url);
+        HttpClient http;
+        const Download download = http.get(url);
+        QCOMPARE(download.outcome, Outcome::Failed);
+        QVERIFY(download.body.isEmpty());
+    }
+
+    void brokenTransfers_data()
+    {
+        QTest::addColumn<Answer>("answer");
+        QTest::addColumn<QByteArray>("expected");
+
+        const QByteArray body = numberedBytes(100);
+        Answer cut = Answer::ok(body);
+        cut.cutAfter = 10;
+        QTest::newRow("cut after 10 bytes") << cut << body.first(10);
+        Answer cutAtStart = Answer::ok(body);
+        cutAtStart.cutAfter = 0;
+        QTest::newRow("cut before the body") << cutAtStart << QByteArray();
+        Answer silent = Answer::ok(body);
+        silent.silent = true;
+        QTest::newRow("never answers") << silent << QByteArray();
+        Answer stall = Answer::ok(body);
+        stall.stallAfter = 7;
+        QTest::newRow("stalls mid-body") << stall << body.first(7);
+        Answer dripThenStall = Answer::ok(body);
+        dripThenStall.stallAfter = 30;
+        dripThenStall.dripBytes = 10;
+        dripThenStall.dripInterval = 20ms;
+        QTest::newRow("drips, then stalls") << dripThenStall << body.first(30);
+    }
+
+    void brokenTransfers()
+    {
+        QFETCH(Answer, answer);
+        QFETCH(QByteArray, expected);
+        FakeHttpServer server;
+        server.setAnswer(feedPath, answer);
+        HttpClient http;
+        http.setStallTimeout(400ms);
+        QElapsedTimer clock;
+        clock.start();
+
+        const Download download = http.get(server.url(QString::fromLatin1(feedPath)));
+
+        QCOMPARE(download.outcome, Outcome::Broken);
+        QCOMPARE(download.body, expected);
+        QVERIFY(!download.error.isEmpty());
+        QVERIFY2(clock.elapsed() < 10'000, qPrintable(QString::number(clock.elapsed())));
+    }
+
+    void totalTimeIsBounded()
+    {
+        // Each piece comes well within the stall bound; only the total ends it.
+        const QByteArray body = numberedBytes(10'000);
+        Answer drip = Answer::ok(body);
+        drip.dripBytes = 1;
+        drip.dripInterval = 20ms;
+        FakeHttpServer server;
+        server.setAnswer(feedPath, drip);
+        HttpClient http;
+        http.setStallTimeout(5s);
+        http.setTotalTimeout(500ms);
+        QElapsedTimer clock;
+        clock.start();
+
+        const Download download = http.get(server.url(QString::fromLatin1(feedPath)));
+
+        QCOMPARE(download.outcome, Outcome::Broken);
+        QVERIFY(!download.body.isEmpty());
+        QVERIFY(download.body.size() < body.size());
+        QVERIFY(body.startsWith(download.body));
+        QVERIFY2(clock.elapsed() < 5'000, qPrintable(QString::number(clock.elapsed())));
+    }
+
+    void steadyDripCompletes()
+    {
+        // Slower in all than the stall bound, but never silent that long.
+        const QByteArray body = numberedBytes(60);
+        Answer drip = Answer::ok(body);
+        drip.dripBytes = 10;
+        drip.dripInterval = 150ms;
+        FakeHttpServer server;
+        server.setAnswer(feedPath, drip);
+        HttpClient http;
+        http.setStallTimeout(600ms);
+
+        const Download download = http.get(server.url(QString::fromLatin1(feedPath)));
+
+        QCOMPARE(download.outcome, Outcome::Complete);
+        QCOMPARE(download.body, body);
+    }
+
+    void bodyLimit_data()
+    {
+        QTest::addColumn<Answer>("answer");
+        QTest::addColumn<Outcome>("outcome");
+        QTest::addColumn<QByteArray>("expected");
+
+        const QByteArray body = numberedBytes(1000);
+        QTest::newRow("under") << Answer::ok(body.first(99)) << Outcome::Complete << body.first(99);
+        QTest::newRow("exactly") << Answer::ok(body.first(100)) << Outcome::Complete
+                                 << body.first(100);
+        QTest::newRow("one over") << Answer::ok(body.first(101)) << Outcome::Broken
+                                  << body.first(100);
+        QTest::newRow("far over") << Answer::ok(numberedBytes(4 * 1024 * 1024)) << Outcome::Broken
+                                  << body.first(100);
+        Answer pieces = Answer::ok(body);
+        pieces.dripBytes = 30;
+        pieces.dripInterval = 5ms;
+        QTest::newRow("over in pieces") << pieces << Outcome::Broken << body.first(100);
+        Answer endless = Answer::ok(body);
+        endless.endless = true;
+        QTest::newRow("endless") << endless << Outcome::Broken << body.first(100);
+    }
+
+    void bodyLimit()
+    {
+        QFETCH(Answer, answer);
+        QFETCH(Outcome, outcome);
+        QFETCH(QByteArray, expected);
+        FakeHttpServer server;
+        server.setAnswer(feedPath, answer);
+        HttpClient http;
+        http.setMaxBodySize(100);
+
+        const Download download = http.get(server.url(QString::fromLatin1(feedPath)));
+
+        QCOMPARE(download.outcome, outcome);
+        QCOMPARE(download.body, expected);
+    }
+
+    void successWithoutBody_data()
+    {
+        QTest::addColumn<Answer>("answer");
+        QTest::newRow("200, length 0") << Answer::ok({});
+        QTest::newRow("204") << Answer::withStatus(204);
+    }
+
+    void successWithoutBody()
+    {
+        QFETCH(Answer, answer);
+        FakeHttpServer server;
+        server.setAnswer(feedPath, answer);
+        HttpClient http;
+
+        const Download download = http.get(server.url(QString::fromLatin1(feedPath)));
+
+        QCOMPARE(download.outcome, Outcome::Complete);
+        QVERIFY(download.body.isEmpty());
+    }
+
+    void bodyIsTakenAsBytes()
+    {
+        // Windows-1251 text, a NUL and bytes that are not UTF-8, under a
+        // header that claims UTF-8: all must come back untouched.
+        QByteArray body = "<HOME>\xd1\xef\xe0\xf0\xf2\xe0\xea</HOME>"_ba;
+        for (int byte = 0; byte < 256; ++byte)
+            body.append(char(byte));
+        FakeHttpServer server;
+        server.setAnswer(feedPath, Answer::ok(body, "text/html; charset=utf-8"_ba));
+        HttpClient http;
+
+        const Download download = http.get(server.url(QString::fromLatin1(feedPath)));
+
+        QCOMPARE(download.outcome, Outcome::Complete);
+        QCOMPARE(download.body, body);
+    }
+
+    void oneClientServesManyDownloads()
+    {
+        FakeHttpServer server;
+        server.setAnswer("/a"_ba, Answer::ok("first"_ba));
+        server.setAnswer("/b"_ba, Answer::withStatus(404));
+        server.setAnswer("/c"_ba, Answer::ok("third"_ba));
+        HttpClient http;
+
+        QCOMPARE(http.get(server.url(u"/a"_s)).body, "first"_ba);
+        QCOMPARE(http.get(server.url(u"/b"_s)).outcome, Outcome::Failed);
+        const Download last = http.get(server.url(u"/c"_s));
+        QCOMPARE(last.outcome, Outcome::Complete);
+        QCOMPARE(last.body, "third"_ba);
+    }
+};
+
+QTEST_GUILESS_MAIN(HttpClientTest)
+#include "tst_httpclient.moc"
