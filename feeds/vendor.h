@@ -12,4 +12,16 @@ inline const QString version = QStringLiteral("4.6");
 // "http://" + host, unless a mirror or test server was named instead.
 QUrl serverUrl(const QString &override = {});
 
+// path (with query and fragment) on server; a mirror may sit below a path of
+// its own.
+QUrl onServer(const QUrl &server, const QString &path);
+
+// Exists for as long as this version may still be used.
+QUrl markerUrl(const QUrl &server);
+QUrl downloadPageUrl(const QUrl &server);
+QUrl homePage();
+
+// The English and the Russian sentence, split by a lone carriage return.
+QString updateMessage(const QUrl &server = serverUrl());
+
 } // namespace vendor
