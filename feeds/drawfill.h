@@ -13,7 +13,9 @@ class GridModel;
 // element is missing or not well-formed UTF-8.
 QString DrawTitle(QByteArrayView feed);
 
-// Appends one row per "<MATCH>" and fills all 32 columns. A number the grid
-// refuses throws GridError, leaving the rows and cells set so far.
-// Linear in the feed's size.
+// Appends one row per "<MATCH>", wherever it stands, and fills all 32
+// columns; the caller clears the grid first. Within one call a field that a
+// match lacks repeats the value of the last earlier match that had it. A
+// number the grid refuses throws GridError, leaving the rows and cells set
+// so far. Linear in the feed's size and in what it writes to the grid.
 void FillMatches(QByteArrayView feed, Bookmaker bookmaker, GridModel &grid);
