@@ -78,7 +78,7 @@ SkinCaption::SkinCaption(QWidget *window)
     connect(window, &QWidget::windowIconChanged, this, &SkinCaption::updateIcon);
 
     window->installEventFilter(this);
-    setGeometry(0, 0, window->width(), captionHeight());
+    setGeometry(0, 0, window->width(), SkinCaption::height());
 }
 
 void SkinCaption::showSystemMenu(QPoint globalPos)
@@ -94,7 +94,7 @@ void SkinCaption::updateIcon()
 bool SkinCaption::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_window && event->type() == QEvent::Resize) {
-        setGeometry(0, 0, m_window->width(), captionHeight());
+        setGeometry(0, 0, m_window->width(), SkinCaption::height());
     } else if (watched == m_icon && event->type() == QEvent::MouseButtonPress) {
         if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
             showSystemMenu(m_icon->mapToGlobal(QPoint(0, m_icon->height() + 4)));

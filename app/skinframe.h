@@ -25,16 +25,18 @@ class SkinCaption final : public QWidget
 public:
     explicit SkinCaption(QWidget *window);
 
-    static constexpr int captionHeight() { return 26; }
+    // Height of the caption bar (this widget's own height, too) and width of
+    // the border on the other three sides.
+    static constexpr int height() { return 26; }
     static constexpr int border() { return 3; }
     // Size of a window whose client area is client, and where that area sits.
     static constexpr QSize windowSize(QSize client)
     {
-        return {client.width() + 2 * border(), client.height() + captionHeight() + border()};
+        return {client.width() + 2 * border(), client.height() + height() + border()};
     }
     static constexpr QRect clientRect(QSize client)
     {
-        return {QPoint(border(), captionHeight()), client};
+        return {QPoint(border(), height()), client};
     }
 
     QMenu *systemMenu() const { return m_systemMenu; }

@@ -75,7 +75,7 @@ struct SkinnedWindow
         return QTest::qWaitForWindowActive(&window);
     }
 
-    QPoint captionPoint() const { return QPoint(caption->width() / 2, caption->height() / 2); }
+    QPoint captionPoint() const { return QPoint(caption->width() / 2, SkinCaption::height() / 2); }
 };
 
 QColor pixelAt(QWidget *widget, QPoint pos)
@@ -281,7 +281,7 @@ void TestSkin::captionFollowsWindow()
     SkinnedWindow w;
     QVERIFY(w.showActive());
     QCOMPARE(w.caption->objectName(), u"spDynamicSkinForm1"_s);
-    QCOMPARE(w.caption->geometry(), QRect(0, 0, w.window.width(), SkinCaption::captionHeight()));
+    QCOMPARE(w.caption->geometry(), QRect(0, 0, w.window.width(), SkinCaption::height()));
     auto *title = w.caption->findChild<QLabel *>(u"skinCaptionTitle"_s);
     QVERIFY(title);
     QCOMPARE(title->text(), u"Vorlan"_s);
@@ -292,7 +292,7 @@ void TestSkin::captionFollowsWindow()
     const QSize client(685, 508);
     const QSize outer = SkinCaption::windowSize(client);
     const QRect inner = SkinCaption::clientRect(client);
-    QCOMPARE(inner.top(), SkinCaption::captionHeight());
+    QCOMPARE(inner.top(), SkinCaption::height());
     QCOMPARE(inner.left(), outer.width() - 1 - inner.right());
     QCOMPARE(outer.height() - 1 - inner.bottom(), SkinCaption::border());
 }
