@@ -15,6 +15,10 @@ public:
 
     void setImages(const QList<QPixmap> &images) { m_images = images; }
 
+    // Where a cell's text goes; wider text is cut with an ellipsis.
+    static constexpr int kTextMargin = 2;
+    static QRect textRect(const QRect &cell);
+
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
                const QModelIndex &index) const override;
 

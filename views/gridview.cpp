@@ -99,8 +99,8 @@ bool GridView::textIsCut(const QModelIndex &index) const
     if (text.isEmpty())
         return false;
     const QFont font = qvariant_cast<QFont>(index.data(Qt::FontRole));
-    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
-    return QFontMetrics(font).horizontalAdvance(text) > columnWidth(index.column()) - 2 * margin;
+    const QRect area = GridDelegate::textRect(visualRect(index));
+    return QFontMetrics(font).horizontalAdvance(text) > area.width();
 }
 
 GridView::Hint GridView::hintAt(const QPoint &pos) const
