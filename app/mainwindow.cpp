@@ -3,6 +3,7 @@
 #include "app/desktop.h"
 #include "app/linklabel.h"
 #include "app/radiobox.h"
+#include "app/skin.h"
 #include "app/skinframe.h"
 #include "feeds/errortext.h"
 #include "feeds/feedloader.h"
@@ -81,21 +82,15 @@ TForm1::TForm1(Desktop &desktop, HttpClient &http, const QUrl &server, QWidget *
 {
     setObjectName(u"Form1"_s);
     setWindowTitle(u"Vorlan"_s);
-    QIcon icon;
-    for (int size : {16, 24, 32, 64})
-        icon.addFile(u":/pictures/icon%1.png"_s.arg(size), QSize(size, size));
-    setWindowIcon(icon);
+    setWindowIcon(applicationIcon());
 
     ImageList1 = {QPixmap(u":/pictures/football.png"_s), QPixmap(u":/pictures/puck.png"_s)};
     ImageList2 = {QIcon(u":/pictures/info.png"_s), QIcon(u":/pictures/fonbet.png"_s),
                   QIcon(u":/pictures/marathon.png"_s), QIcon(u":/pictures/onexbet.png"_s)};
 
     spDynamicSkinForm1 = new SkinCaption(this);
-    const int border = SkinCaption::border();
-    client = place(new QWidget(this), u"client"_s,
-                   QRect(QPoint(border, SkinCaption::height()), kClientSize));
-    setFixedSize(kClientSize.width() + 2 * border,
-                 kClientSize.height() + SkinCaption::height() + border);
+    client = place(new QWidget(this), u"client"_s, SkinCaption::clientRect(kClientSize));
+    setFixedSize(SkinCaption::windowSize(kClientSize));
 
     Page = place(new QTabWidget(client), u"Page"_s, QRect(QPoint(), kClientSize));
     Page->setProperty("skinElement", u"tab"_s);
@@ -140,7 +135,7 @@ void TForm1::createAboutPage()
     spSkinShadowLabel1->setGraphicsEffect(shadow);
     spSkinShadowLabel1->adjustSize();
 
-    spSkinLinkLabel1 = place(new LinkLabel(vendor::homePage(), spSkinTabSheet1),
+    spSkinLinkLabel1 = place(new LinkLabel(vendor::homePage().toString(), spSkinTabSheet1),
                              u"spSkinLinkLabel1"_s, QRect(582, 24, 80, 14));
     QFont linkFont = arial(12);
     linkFont.setUnderline(true);
@@ -233,7 +228,7 @@ void TForm1::FormCreate()
 void TForm1::spSkinXFormButton1Click()
 {
     if (!CheckVersionUrl(vendor::markerUrl(m_server).toString())) {
-        m_desktop.showMessage(this, vendor::updateMessage());
+        m_desktop.showMessage(this, vendor::updateMessage(m_server));
         m_desktop.openUrl(vendor::downloadPageUrl(m_server));
         close();
         return;

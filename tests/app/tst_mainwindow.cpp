@@ -1,0 +1,451 @@
+#include "app/desktop.h"
+#include "app/linklabel.h"
+#include "app/mainwindow.h"
+#include "app/radiobox.h"
+#include "feeds/httpclient.h"
+#include "feeds/vendor.h"
+#include "tests/support/fakehttpserver.h"
+#include "views/gridlayouts.h"
+#include "views/gridmodel.h"
+#include "views/gridview.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Records what the window asks of the desktop, in order, and never blocks.
+struct FakeDesktop final : Desktop
+{
+    QStringList log;
+    void showError(QWidget *, const QString &message) override { log << u"error: "_s + message; }
+    void showMessage(QWidget *, const QString &text) override { log << u"message: "_s + text; }
+    void openUrl(const QUrl &url) override { log << u"open: "_s + url.toString(); }
+};
+
+// Notes the window's closing in the same log as the desktop's calls.
+struct CloseWatcher final : QObject
+{
+    QStringList &log;
+    explicit CloseWatcher(QStringList &l) : log(l) {}
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Close)
+            log << u"close"_s;
+        return false;
+    }
+};
+
+QByteArray match(const QByteArray &league, const QByteArray &num, const QByteArray &home,
+                 const QByteArray &p1 = "50"_ba)
+{
+    return "<MATCH><LEAGUE>"_ba + league + "</LEAGUE><NUM>"_ba + num
+           + "</NUM><DATE>12.12</DATE><TIME>19:00</TIME><HOME>"_ba + home
+           + "</HOME><AWAY>Guests</AWAY><P1>"_ba + p1
+           + "</P1><DRAW>20</DRAW><P2>30</P2><P1B>45</P1B><DRAWB>25</DRAWB><P2B>30</P2B>"
+             "<ITOG>40/35/25<br><b>38/30/32(17)</b></ITOG>"
+             "<ITOG2>40/35/25<br><b>38/30/32(17)</b></ITOG2></MATCH>"_ba;
+}
+
+const QByteArray kFonbet = "<TIRAGE>Fon draw</TIRAGE>"_ba + match("Premier", "1", "Fon A", "9")
+                           + match("NHL Hockey", "2", "Fon B", "45") + match("Liga", "3", "Fon C", "100");
+const QByteArray kMarathon = "<TIRAGE>Marathon draw</TIRAGE>"_ba + match("Liga", "1", "Mar A")
+                             + match("Liga", "2", "Mar B");
+const QByteArray kOneXBet = "<TIRAGE>1x draw</TIRAGE>"_ba + match("Liga", "1", "One A");
+
+struct Fixture
+{
+    FakeHttpServer server;
+    FakeDesktop desktop;
+    HttpClient http;
+    TForm1 form{desktop, http, server.url()};
+    CloseWatcher closes{desktop.log};
+
+    Fixture()
+    {
+        server.setAnswer("/refresh/vorlan4.6.txt"_ba, FakeHttpServer::Answer::ok("ok"_ba));
+        server.setAnswer("/vorlan/fonbet.xml"_ba, FakeHttpServer::Answer::ok(kFonbet));
+        server.setAnswer("/vorlan/marathon.xml"_ba, FakeHttpServer::Answer::ok(kMarathon));
+        server.setAnswer("/vorlan/1xbet.xml"_ba, FakeHttpServer::Answer::ok(kOneXBet));
+        form.installEventFilter(&closes);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+    }
+
+    QStringList paths() const
+    {
+        QStringList out;
+        for (const auto &request : server.requests())
+            out << QString::fromLatin1(request.path);
+        return out;
+    }
+
+    QString cell(int column, int row) const
+    {
+        QString text;
+        form.matches().GetCellText(column, row, text);
+        return text;
+    }
+
+    QString detail(int column, int row) const
+    {
+        QString text;
+        form.details().GetCellText(column, row, text);
+        return text;
+    }
+
+    void click(QWidget *widget) { QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(10, 10)); }
+
+    void clickCell(int column, int row)
+    {
+        const QRect rect = form.NX->visualRect(form.matches().index(row, column));
+        QTest::mouseClick(form.NX->viewport(), Qt::LeftButton, {}, rect.center());
+    }
+
+    void start()
+    {
+        click(form.spSkinXFormButton1);
+        QCOMPARE(form.Page->currentIndex(), 1);
+    }
+
+    QList<int> visiblePickColumns() const
+    {
+        QList<int> shown;
+        for (int c = matchcol::OBB; c <= matchcol::ADB; ++c) {
+            if (!form.NX->isColumnHidden(c))
+                shown << c;
+        }
+        return shown;
+    }
+};
+
+bool sameImage(const QIcon &a, const QIcon &b)
+{
+    return a.pixmap(16, 16).toImage() == b.pixmap(16, 16).toImage();
+}
+
+} // namespace
+
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void componentsCarryTheirNames()
+    {
+        Fixture f;
+        const QStringList names{
+            u"Page"_s, u"spSkinTabSheet1"_s, u"Image1"_s, u"spSkinShadowLabel1"_s,
+            u"spSkinLinkLabel1"_s, u"spSkinXFormButton1"_s, u"spSkinTabSheet2"_s,
+            u"spSkinPanel1"_s, u"ch1"_s, u"ch2"_s, u"ch3"_s, u"tirage"_s,
+            u"spSkinXFormButton2"_s, u"NX"_s, u"spSkinCheckRadioBox1"_s,
+            u"spSkinCheckRadioBox2"_s, u"spSkinCheckRadioBox3"_s, u"spSkinCheckRadioBox4"_s,
+            u"spSkinCheckRadioBox5"_s, u"spSkinCheckRadioBox6"_s, u"mmm"_s, u"MX"_s,
+            u"spDynamicSkinForm1"_s};
+        for (const QString &name : names)
+            QVERIFY2(f.form.findChild<QWidget *>(name), qPrintable(name));
+    }
+
+    void layout_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("geometry");
+        QTest::newRow("Page") << u"Page"_s << QRect(0, 0, 685, 508);
+        QTest::newRow("Image1") << u"Image1"_s << QRect(0, 0, 683, 486);
+        QTest::newRow("start") << u"spSkinXFormButton1"_s << QRect(448, 360, 121, 25);
+        QTest::newRow("panel") << u"spSkinPanel1"_s << QRect(0, 0, 683, 41);
+        QTest::newRow("ch1") << u"ch1"_s << QRect(8, 8, 65, 25);
+        QTest::newRow("ch2") << u"ch2"_s << QRect(72, 8, 89, 25);
+        QTest::newRow("ch3") << u"ch3"_s << QRect(168, 8, 57, 25);
+        QTest::newRow("tirage") << u"tirage"_s << QRect(240, 8, 345, 21);
+        QTest::newRow("refresh") << u"spSkinXFormButton2"_s << QRect(592, 8, 75, 25);
+        QTest::newRow("NX") << u"NX"_s << QRect(2, 43, 671, 293);
+        QTest::newRow("box1") << u"spSkinCheckRadioBox1"_s << QRect(8, 336, 129, 25);
+        QTest::newRow("box6") << u"spSkinCheckRadioBox6"_s << QRect(8, 456, 113, 25);
+        QTest::newRow("mmm") << u"mmm"_s << QRect(192, 336, 457, 21);
+        QTest::newRow("MX") << u"MX"_s << QRect(192, 360, 481, 121);
+    }
+
+    void layout()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, geometry);
+        Fixture f;
+        auto *widget = f.form.findChild<QWidget *>(name);
+        QVERIFY(widget);
+        QCOMPARE(widget->geometry(), geometry);
+    }
+
+    void storedStateAtStart()
+    {
+        Fixture f;
+        TForm1 &form = f.form;
+        QCOMPARE(form.windowTitle(), u"Vorlan"_s);
+        QCOMPARE(form.client->size(), QSize(685, 508));
+        QCOMPARE(form.minimumSize(), form.maximumSize()); // fixed size
+        QVERIFY(!(form.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QCOMPARE(form.Page->count(), 2);
+        QCOMPARE(form.Page->tabText(0), u"About"_s);
+        QCOMPARE(form.Page->tabText(1), u"FonBet"_s);
+        QVERIFY(sameImage(form.Page->tabIcon(0), form.ImageList2[0]));
+        QVERIFY(sameImage(form.Page->tabIcon(1), form.ImageList2[1]));
+        // After the creation handler: About alone, in front.
+        QCOMPARE(form.Page->currentIndex(), 0);
+        QVERIFY(form.Page->isTabVisible(0));
+        QVERIFY(!form.Page->isTabVisible(1));
+        QVERIFY(form.ch1->isChecked());
+        QVERIFY(!form.ch2->isChecked() && !form.ch3->isChecked());
+        for (int n = 0; n < 6; ++n)
+            QCOMPARE(form.pickBoxes[n]->isChecked(), n == 1);
+        QCOMPARE(f.visiblePickColumns(), QList<int>{matchcol::DBB});
+        for (int c = 0; c <= matchcol::ADB; ++c)
+            QCOMPARE(form.NX->isColumnHidden(c), c > matchcol::Book2 && c != matchcol::DBB);
+        QCOMPARE(form.spSkinShadowLabel1->text(), u"Version: 4.6"_s);
+        QCOMPARE(form.tirage->text(), QString());
+        QCOMPARE(form.mmm->text(), QString());
+        QCOMPARE(form.details().RowCount(), 0);
+        QCOMPARE(form.details().columnCount(), 5);
+        QVERIFY(f.server.requests().isEmpty()); // no network at start
+        QVERIFY(f.desktop.log.isEmpty());
+    }
+
+    void startButtonPasses_data()
+    {
+        QTest::addColumn<int>("status");
+        QTest::newRow("200") << 200;
+        QTest::newRow("302") << 302;
+    }
+
+    void startButtonPasses()
+    {
+        QFETCH(int, status);
+        Fixture f;
+        auto answer = FakeHttpServer::Answer::withStatus(status);
+        if (status == 302)
+            answer = FakeHttpServer::Answer::redirect(302, "/elsewhere"_ba);
+        f.server.setAnswer("/refresh/vorlan4.6.txt"_ba, answer);
+        f.start();
+        QCOMPARE(f.paths(), (QStringList{u"/refresh/vorlan4.6.txt"_s, u"/vorlan/fonbet.xml"_s}));
+        QVERIFY(!f.form.Page->isTabVisible(0));
+        QVERIFY(f.form.Page->isTabVisible(1));
+        QCOMPARE(f.form.Page->tabText(1), u"FonBet"_s);
+        QVERIFY(sameImage(f.form.Page->tabIcon(1), f.form.ImageList2[1]));
+        QVERIFY(f.form.ch1->isChecked());
+        QCOMPARE(f.form.tirage->text(), u"Fon draw"_s);
+        QCOMPARE(f.form.matches().RowCount(), 3);
+        QCOMPARE(f.cell(matchcol::Home, 1), u"Fon B"_s);
+        QVERIFY(f.desktop.log.isEmpty());
+    }
+
+    void failedCheckTakesTheUpdatePath_data()
+    {
+        QTest::addColumn<int>("status"); // 0: nothing listens
+        QTest::newRow("404") << 404;
+        QTest::newRow("500") << 500;
+        QTest::newRow("unreachable") << 0;
+    }
+
+    void failedCheckTakesTheUpdatePath()
+    {
+        QFETCH(int, status);
+        FakeDesktop desktop;
+        HttpClient http;
+        FakeHttpServer server;
+        server.setAnswer("/refresh/vorlan4.6.txt"_ba, FakeHttpServer::Answer::withStatus(status));
+        const QUrl url = status ? server.url() : FakeHttpServer::closedUrl();
+        TForm1 form(desktop, http, url);
+        CloseWatcher closes(desktop.log);
+        form.installEventFilter(&closes);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QTest::mouseClick(form.spSkinXFormButton1, Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(desktop.log,
+                 (QStringList{u"message: "_s + vendor::updateMessage(url),
+                              u"open: "_s + vendor::downloadPageUrl(url).toString(), u"close"_s}));
+        QVERIFY(vendor::updateMessage(url).contains(u"\rОбновите программу с сайта!"_s));
+        QVERIFY(!form.isVisible());
+        for (const auto &request : server.requests())
+            QCOMPARE(request.path, "/refresh/vorlan4.6.txt"_ba); // no feed was loaded
+    }
+
+    void loadErrorKeepsAboutStateAndButtonWorksAgain()
+    {
+        Fixture f;
+        const QByteArray bad = "<TIRAGE>Bad</TIRAGE>"_ba + match("L", "1", "First")
+                               + match("L", "2", "Second", "<>"_ba) + match("L", "3", "Third");
+        f.server.setAnswer("/vorlan/fonbet.xml"_ba, FakeHttpServer::Answer::ok(bad));
+        f.click(f.form.spSkinXFormButton1);
+        QCOMPARE(f.desktop.log, QStringList{u"error: '<>' is not a valid floating point value."_s});
+        QCOMPARE(f.form.Page->currentIndex(), 0);
+        QVERIFY(f.form.Page->isTabVisible(0));
+        QVERIFY(!f.form.Page->isTabVisible(1));
+        QCOMPARE(f.form.matches().RowCount(), 2); // the rows so far stay
+        QCOMPARE(f.cell(matchcol::Home, 1), u"Second"_s);
+
+        f.server.setAnswer("/vorlan/fonbet.xml"_ba, FakeHttpServer::Answer::ok(kFonbet));
+        f.start();
+        QCOMPARE(f.paths().count(u"/refresh/vorlan4.6.txt"_s), 2); // checked again
+        QCOMPARE(f.form.matches().RowCount(), 3);
+    }
+
+    void failedDownloadStillShowsTheDrawPage()
+    {
+        Fixture f;
+        f.server.setAnswer("/vorlan/fonbet.xml"_ba, FakeHttpServer::Answer::withStatus(500, "<MATCH>"_ba));
+        f.start();
+        QCOMPARE(f.form.matches().RowCount(), 0);
+        QCOMPARE(f.form.tirage->text(), QString());
+        QVERIFY(f.desktop.log.isEmpty());
+    }
+
+    void choosingBookmakers()
+    {
+        Fixture f;
+        f.start();
+        f.clickCell(matchcol::Home, 0);
+        const QString panel = f.form.mmm->text();
+        f.click(f.form.pickBoxes[4]);
+
+        f.click(f.form.ch2);
+        QVERIFY(!f.form.ch1->isChecked());
+        QVERIFY(f.form.ch2->isChecked());
+        QCOMPARE(f.form.Page->tabText(1), u"Marathon"_s);
+        QVERIFY(sameImage(f.form.Page->tabIcon(1), f.form.ImageList2[2]));
+        QCOMPARE(f.form.matches().RowCount(), 2);
+        QCOMPARE(f.cell(matchcol::Date, 0), u"-"_s);
+        QCOMPARE(f.cell(matchcol::Time, 1), u"-"_s);
+        QCOMPARE(f.form.tirage->text(), u"Marathon draw"_s);
+        // The pick choice and the detail panel stay as they were.
+        QVERIFY(f.form.pickBoxes[4]->isChecked());
+        QCOMPARE(f.visiblePickColumns(), QList<int>{matchcol::AOB});
+        QCOMPARE(f.form.mmm->text(), panel);
+
+        const auto requests = f.server.requests().size();
+        f.click(f.form.ch2); // already checked: nothing
+        QCOMPARE(f.server.requests().size(), requests);
+
+        f.click(f.form.ch3);
+        QCOMPARE(f.form.Page->tabText(1), u"1XBET"_s);
+        QVERIFY(sameImage(f.form.Page->tabIcon(1), f.form.ImageList2[3]));
+        QCOMPARE(f.cell(matchcol::Home, 0), u"One A"_s);
+        QVERIFY(f.desktop.log.isEmpty());
+    }
+
+    void refreshLoadsTheCheckedBookmakerOnce()
+    {
+        Fixture f;
+        f.start();
+        f.click(f.form.ch2);
+        const auto before = f.server.requests().size();
+        f.click(f.form.spSkinXFormButton2);
+        QCOMPARE(f.paths().mid(before), QStringList{u"/vorlan/marathon.xml"_s});
+        QCOMPARE(f.form.Page->tabText(1), u"Marathon"_s);
+    }
+
+    void failedDownloadLeavesNewTabOverEmptyGrid()
+    {
+        Fixture f;
+        f.start();
+        f.server.setAnswer("/vorlan/1xbet.xml"_ba, FakeHttpServer::Answer::withStatus(404));
+        f.click(f.form.ch3);
+        QCOMPARE(f.form.Page->tabText(1), u"1XBET"_s);
+        QVERIFY(f.form.ch3->isChecked());
+        QCOMPARE(f.form.matches().RowCount(), 0);
+        QCOMPARE(f.form.tirage->text(), QString());
+        f.server.setAnswer("/vorlan/1xbet.xml"_ba, FakeHttpServer::Answer::ok(kOneXBet));
+        f.click(f.form.spSkinXFormButton2);
+        QCOMPARE(f.form.matches().RowCount(), 1);
+    }
+
+    void pickBoxesChooseTheShownColumn_data()
+    {
+        QTest::addColumn<int>("box");
+        for (int n = 0; n < 6; ++n)
+            QTest::addRow("box %d", n + 1) << n;
+    }
+
+    void pickBoxesChooseTheShownColumn()
+    {
+        QFETCH(int, box);
+        Fixture f;
+        f.start();
+        f.click(f.form.pickBoxes[box]);
+        QCOMPARE(f.visiblePickColumns(), QList<int>{matchcol::OBB + box});
+        QVERIFY(f.form.ch1->isChecked());
+        f.click(f.form.pickBoxes[box]); // the checked box: nothing changes
+        QCOMPARE(f.visiblePickColumns(), QList<int>{matchcol::OBB + box});
+        f.click(f.form.spSkinXFormButton2);
+        QCOMPARE(f.visiblePickColumns(), QList<int>{matchcol::OBB + box});
+    }
+
+    void cellClickFillsTheDetailPanel()
+    {
+        Fixture f;
+        f.start();
+        f.clickCell(matchcol::Home, 1);
+        QCOMPARE(f.form.mmm->text(), u"12.12 19:00   Fon B - Guests"_s);
+        QCOMPARE(f.form.mmm->textFormat(), Qt::PlainText);
+        QCOMPARE(f.form.details().RowCount(), 6);
+        QCOMPARE(f.detail(1, 0), u"45"_s);
+        QCOMPARE(f.detail(4, 4), u"17"_s);
+        QStringList before;
+        for (int c = 0; c < 5; ++c)
+            for (int r = 0; r < 6; ++r)
+                before << f.detail(c, r);
+
+        f.clickCell(matchcol::Sport, 1); // the picture cell: the same panel
+        QStringList after;
+        for (int c = 0; c < 5; ++c)
+            for (int r = 0; r < 6; ++r)
+                after << f.detail(c, r);
+        QCOMPARE(after, before);
+
+        f.click(f.form.spSkinXFormButton2); // a reload leaves the panel alone
+        QCOMPARE(f.form.mmm->text(), u"12.12 19:00   Fon B - Guests"_s);
+        QCOMPARE(f.form.details().RowCount(), 6);
+    }
+
+    void clickAfterSortingShowsTheShownRow()
+    {
+        Fixture f;
+        f.start();
+        QHeaderView *header = f.form.NX->horizontalHeader();
+        const QPoint pool1(header->sectionViewportPosition(matchcol::Pool1) + 5, 9);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, pool1);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, pool1); // descending: 100 first
+        f.clickCell(matchcol::Home, 0);
+        QCOMPARE(f.form.mmm->text(), u"12.12 19:00   Fon C - Guests"_s);
+        QCOMPARE(f.detail(1, 0), u"100"_s);
+    }
+
+    void leagueHintAndHockeyPicture()
+    {
+        Fixture f;
+        f.start();
+        QCOMPARE(f.form.matches().imageIndex(0, 1), 1);
+        QCOMPARE(f.form.matches().hint(0, 1), u"NHL Hockey"_s);
+        QCOMPARE(f.form.matches().imageIndex(0, 0), 0);
+    }
+
+    void linkLabelOpensTheHomePage()
+    {
+        Fixture f;
+        QTest::mouseClick(f.form.spSkinLinkLabel1, Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(f.desktop.log, QStringList{u"open: "_s + vendor::homePage().toString()});
+    }
+
+    void closingAsksNothing()
+    {
+        Fixture f;
+        QVERIFY(f.form.close());
+        QCOMPARE(f.desktop.log, QStringList{u"close"_s});
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_mainwindow.moc"
