@@ -3,8 +3,8 @@
 #include <QMouseEvent>
 #include <QStyle>
 
-LinkLabel::LinkLabel(const QString &link, QWidget *parent)
-    : QLabel(link, parent)
+LinkLabel::LinkLabel(const QString &caption, const QString &link, QWidget *parent)
+    : QLabel(caption, parent)
     , m_link(link)
 {
     setTextFormat(Qt::PlainText);

@@ -9,7 +9,7 @@ class LinkLabel final : public QLabel
     Q_OBJECT
 
 public:
-    explicit LinkLabel(const QString &link, QWidget *parent = nullptr);
+    LinkLabel(const QString &caption, const QString &link, QWidget *parent = nullptr);
 
     QString link() const { return m_link; }
 

@@ -135,7 +135,7 @@ void TForm1::createAboutPage()
     spSkinShadowLabel1->setGraphicsEffect(shadow);
     spSkinShadowLabel1->adjustSize();
 
-    spSkinLinkLabel1 = place(new LinkLabel(vendor::homePage().toString(), spSkinTabSheet1),
+    spSkinLinkLabel1 = place(new LinkLabel(vendor::host, vendor::homePage().toString(), spSkinTabSheet1),
                              u"spSkinLinkLabel1"_s, QRect(582, 24, 80, 14));
     QFont linkFont = arial(12);
     linkFont.setUnderline(true);

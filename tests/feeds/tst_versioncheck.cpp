@@ -185,8 +185,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("site");
 
         const QString page = u"/index.php?option=com_content&view=article&id=65&Itemid=20#скачать"_s;
-        QTest::newRow("vendor") << QString() << u"http://www.vorlan.example/refresh/vorlan4.6.txt"_s
-                                << u"http://www.vorlan.example"_s + page << u"www.vorlan.example"_s;
+        QTest::newRow("vendor") << QString() << u"http://vorlan.example/refresh/vorlan4.6.txt"_s
+                                << u"http://vorlan.example"_s + page << u"vorlan.example"_s;
         QTest::newRow("local mirror") << u"http://127.0.0.1:8080"_s
                                       << u"http://127.0.0.1:8080/refresh/vorlan4.6.txt"_s
                                       << u"http://127.0.0.1:8080"_s + page << u"127.0.0.1:8080"_s;
