@@ -1,0 +1,153 @@
+// FillMatches reads each tag once over the whole feed to stay linear. This
+// checks it against the plain loop it stands for (cut the feed at "<MAT",
+// read every field with ExtractTag from a copy of the match text) on many
+// generated feeds, including broken and overlapping ones.
+
+#include "feeds/cp1251.h"
+#include "feeds/drawfill.h"
+#include "feeds/resultlines.h"
+#include "feeds/tagreader.h"
+#include "views/griderror.h"
+#include "views/gridlayouts.h"
+#include "views/gridmodel.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+#include <algorithm>
+#include <array>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+void plainFill(QByteArray feed, Bookmaker bookmaker, GridModel &grid)
+{
+    static const std::array<QByteArray, 12> names{
+        "LEAGUE"_ba, "NUM"_ba, "DATE"_ba, "TIME"_ba, "HOME"_ba, "AWAY"_ba,
+        "P1"_ba, "DRAW"_ba, "P2"_ba, "P1B"_ba, "DRAWB"_ba, "P2B"_ba};
+    const bool dashes = !bookmakerInfo(bookmaker).readsDateTime;
+    QByteArray match;
+    std::array<QByteArray, 12> held;
+    ResultLineState lines;
+    for (qsizetype at; (at = feed.indexOf("<MATCH>")) >= 0;) {
+        ExtractTag(feed, "MATCH", match);
+        feed = feed.mid(at + 4);
+        grid.AppendRows(1);
+        const int row = grid.RowCount() - 1;
+        ExtractTag(match, names[0], held[0]);
+        const QString league = cp1251::toUnicode(held[0]);
+        if (league.contains(u"Hockey"_s))
+            grid.SetCellImageIndex(grid.CellAt(0, row), 1);
+        grid.SetCellHint(grid.CellAt(0, row), league);
+        for (int i = 1; i < 12; ++i) {
+            if (dashes && (i == matchcol::Date || i == matchcol::Time)) {
+                grid.SetCellText(i, row, u"-"_s);
+                continue;
+            }
+            ExtractTag(match, names[std::size_t(i)], held[std::size_t(i)]);
+            grid.SetCellText(i, row, cp1251::toUnicode(held[std::size_t(i)]));
+        }
+        FillResultColumns(lines, match, row, grid);
+    }
+}
+
+// Fields of a match; most are valid, a few are broken or refused.
+const QList<QByteArray> kFields{
+    "<LEAGUE>NHL Hockey</LEAGUE>"_ba, "<LEAGUE>\xcf\xf0\xe5\xec\xfc\xe5\xf0</LEAGUE>"_ba,
+    "<NUM>7</NUM>"_ba, "<DATE>12.12</DATE>"_ba, "<TIME>19:00</TIME>"_ba,
+    "<HOME>\xd1\xef\xe0\xf0\xf2\xe0\xea</HOME>"_ba, "<AWAY>Ajax</AWAY>"_ba,
+    "<P1>45</P1>"_ba, "<P1>9</P1>"_ba, "<DRAW>30</DRAW>"_ba, "<P2>25</P2>"_ba,
+    "<P1B>40.5</P1B>"_ba, "<DRAWB>33</DRAWB>"_ba, "<P2B>26.5</P2B>"_ba,
+    "<ITOG>40/35/25<br><b>38/30/32(17)</b></ITOG>"_ba, "<ITOG>33/33/33<br><b>9/45/46(3)</b></ITOG>"_ba,
+    "<ITOG2>045/45/10<br><b>100/0/0(8)</b></ITOG2>"_ba, "<ITOG2>41/20/39<br><b>36/28/36(11)</b></ITOG2>"_ba};
+// Pieces that break, nest and overlap matches.
+const QList<QByteArray> kJunk{
+    "<MATCH>"_ba, "</MATCH>"_ba, "<TIME>"_ba, "<ITOG>"_ba, "</ITOG>"_ba, "<MAT"_ba, "CH>"_ba,
+    "<b>"_ba, "/"_ba, "("_ba, " "_ba, "<P2B>x</P2B>"_ba, "<ITOG2>1/2/3<b>4/5/6(7)</b></ITOG2>"_ba,
+    "<ITOG>38/30/32(17)</ITOG>"_ba};
+
+QByteArray generatedFeed(QRandomGenerator &random)
+{
+    QByteArray feed = "<TIRAGE>t</TIRAGE>"_ba;
+    const int matches = random.bounded(1, 12);
+    for (int m = 0; m < matches; ++m) {
+        feed += "<MATCH>"_ba;
+        QList<QByteArray> fields = kFields;
+        std::shuffle(fields.begin(), fields.end(), random);
+        for (const QByteArray &field : fields) {
+            if (random.bounded(100) < 85)
+                feed += field;
+            if (random.bounded(100) < 2)
+                feed += kJunk[random.bounded(int(kJunk.size()))];
+        }
+        if (random.bounded(100) < 92)
+            feed += "</MATCH>"_ba;
+    }
+    return feed;
+}
+
+QString snapshot(const GridModel &grid, const QString &error)
+{
+    QString out = error + u'\n';
+    for (int r = 0; r < grid.RowCount(); ++r) {
+        for (int c = 0; c < grid.columnCount(); ++c) {
+            QString text;
+            grid.GetCellText(c, r, text);
+            out += text + u'|';
+        }
+        out += grid.hint(0, r) + u'\n';
+    }
+    return out;
+}
+
+template<typename Fill>
+QString run(Fill fill)
+{
+    GridModel grid(matchGridColumns());
+    grid.setDecimalSeparator(u'.');
+    QString error;
+    try {
+        fill(grid);
+    } catch (const GridError &e) {
+        error = e.message();
+    }
+    return snapshot(grid, error);
+}
+
+} // namespace
+
+class DrawFillReferenceTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void sameAsPlainLoop_data()
+    {
+        QTest::addColumn<int>("bookmaker");
+        QTest::newRow("fonbet") << int(Bookmaker::FonBet);
+        QTest::newRow("marathonbet") << int(Bookmaker::MarathonBet);
+    }
+
+    void sameAsPlainLoop()
+    {
+        QFETCH(int, bookmaker);
+        const auto b = Bookmaker(bookmaker);
+        QRandomGenerator random(20261211 + bookmaker);
+        int filledRows = 0;
+        for (int i = 0; i < 3000; ++i) {
+            const QByteArray feed = generatedFeed(random);
+            const QString expected = run([&](GridModel &g) { plainFill(feed, b, g); });
+            const QString actual = run([&](GridModel &g) { FillMatches(feed, b, g); });
+            if (actual != expected) {
+                qInfo().noquote() << "feed:" << feed;
+                QCOMPARE(actual, expected);
+            }
+            filledRows += int(expected.count(u'\n')) - 1;
+        }
+        QVERIFY(filledRows > 6000); // the feeds were not all stopped at once
+    }
+};
+
+QTEST_GUILESS_MAIN(DrawFillReferenceTest)
+#include "tst_drawfill_reference.moc"
