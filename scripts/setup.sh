@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(
     cmake g++ make
-    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6
+    qt6-base-dev qt6-base-dev-tools
     libgl-dev
     fonts-liberation
 )
