@@ -79,9 +79,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("date");
         QTest::addColumn<QString>("time");
 
-        QTest::newRow("FonBet") << Bookmaker::FonBet << u"15.03.2025"_s << u"14:00"_s;
+        QTest::newRow("FonBet") << Bookmaker::FonBet << u"19.12.26"_s << u"14:00"_s;
         QTest::newRow("MarathonBet") << Bookmaker::MarathonBet << u"-"_s << u"-"_s;
-        QTest::newRow("1XBet") << Bookmaker::OneXBet << u"15.03.2025"_s << u"14:00"_s;
+        QTest::newRow("1XBet") << Bookmaker::OneXBet << u"19.12.26"_s << u"14:00"_s;
     }
 
     void servesEachBookmaker()
