@@ -1,5 +1,7 @@
 #include "tools/feed/feedinput.h"
 
+#include "feeds/vendor.h"
+
 #include <QFile>
 
 #include <cstdio>
@@ -23,4 +25,24 @@ std::optional<QByteArray> readFeedFile(const QString &path, QString &error)
         return std::nullopt;
     }
     return bytes;
+}
+
+QUrl feedUrl(Bookmaker bookmaker, const QUrl &server)
+{
+    return vendor::onServer(server, QString::fromLatin1(bookmakerInfo(bookmaker).feedPath));
+}
+
+QString downloadProblem(const QUrl &url, const Download &download)
+{
+    // The display form leaves out a password that a mirror's address may hold.
+    const QString address = url.toDisplayString();
+    switch (download.outcome) {
+    case Download::Outcome::Complete:
+        return {};
+    case Download::Outcome::Failed:
+        return u"cannot download %1: %2"_s.arg(address, download.error);
+    case Download::Outcome::Broken:
+        return u"download of %1 broke off: %2"_s.arg(address, download.error);
+    }
+    return {};
 }

@@ -1,9 +1,12 @@
 // vorlan-feed: fills the match grid from a draw feed, as the window does
-// after a download, and prints it as CSV.
+// after a download, and prints it as CSV. The feed is a file, standard input,
+// or downloaded as the window downloads it.
 
 #include "feeds/bookmaker.h"
 #include "feeds/drawfill.h"
 #include "feeds/errortext.h"
+#include "feeds/httpclient.h"
+#include "feeds/vendor.h"
 #include "tools/feed/csvwriter.h"
 #include "tools/feed/feedinput.h"
 #include "views/griderror.h"
@@ -25,6 +28,7 @@ enum ExitStatus : int {
     Filled = 0,
     StoppedByGridError = 1,
     Unusable = 2, // bad usage, unreadable input, unwritable output
+    DownloadFailed = 3, // failed or broken off, grid error or not
 };
 
 struct Options
@@ -32,6 +36,7 @@ struct Options
     Bookmaker bookmaker = Bookmaker::FonBet;
     std::optional<QChar> decimalSeparator; // the locale's unless given
     QString input;                         // empty or "-": standard input
+    std::optional<QUrl> server;            // download from there instead
 };
 
 void printError(const QString &text)
@@ -68,21 +73,35 @@ std::optional<Options> parseOptions(const QStringList &arguments, QString &error
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        u"Reads a draw feed, fills the 32-column match grid as the window does after a download, "
-        "and writes it to standard output as UTF-8 CSV: first a record with the draw title, then "
-        "one record per row with columns 0 to 31 (column 0 as its image index: 0 football, "
-        "1 hockey) and the league hint. A number the grid refuses stops the fill: the rows so far "
-        "are printed, the error goes to standard error and the exit status is 1. Bad usage or "
-        "unreadable input gives exit status 2."_s);
+        u"Reads a draw feed from FILE or standard input, or downloads it as the window does "
+        "(--download, --server), fills the 32-column match grid as the window does after a "
+        "download, and writes it to standard output as UTF-8 CSV: first a record with the draw "
+        "title, then one record per row with columns 0 to 31 (column 0 as its image index: "
+        "0 football, 1 hockey) and the league hint. A number the grid refuses stops the fill: "
+        "the rows so far are printed, the error goes to standard error and the exit status is 1. "
+        "A download that fails or breaks off still prints what the window would show (after a "
+        "failure the empty title and no rows, after a break the rows of the part that arrived); "
+        "what went wrong goes to standard error and the exit status is 3, even when a number was "
+        "refused too, since a cut feed is the likely cause. Bad usage or unreadable input "
+        "gives exit status 2."_s);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption bookmaker(u"bookmaker"_s, u"Whose feed it is: fonbet (default), marathonbet or 1xbet."_s,
                                        u"name"_s, u"fonbet"_s);
     const QCommandLineOption separator(u"decimal-separator"_s,
                                        u"Decimal separator of the number columns; the locale's by default."_s,
                                        u"C"_s);
+    const QCommandLineOption download(u"download"_s,
+                                      u"Download the bookmaker's feed from the vendor's server (%1)."_s
+                                          .arg(vendor::serverUrl().toString()));
+    const QCommandLineOption server(u"server"_s, u"Download the bookmaker's feed from this server instead."_s,
+                                    u"URL"_s);
     parser.addOption(bookmaker);
     parser.addOption(separator);
-    parser.addPositionalArgument(u"FILE"_s, u"The feed; standard input when absent or \"-\"."_s, u"[FILE]"_s);
+    parser.addOption(download);
+    parser.addOption(server);
+    parser.addPositionalArgument(u"FILE"_s,
+                                 u"The feed; standard input when absent or \"-\". Not with a download."_s,
+                                 u"[FILE]"_s);
 
     if (!parser.parse(arguments)) {
         error = parser.errorText();
@@ -113,25 +132,53 @@ std::optional<Options> parseOptions(const QStringList &arguments, QString &error
     }
     if (!files.isEmpty())
         options.input = files.front();
+
+    if (parser.isSet(download) && parser.isSet(server)) {
+        error = u"give --download or --server, not both"_s;
+        return std::nullopt;
+    }
+    if ((parser.isSet(download) || parser.isSet(server)) && !files.isEmpty()) {
+        error = u"give a FILE or a download, not both"_s;
+        return std::nullopt;
+    }
+    if (parser.isSet(download))
+        options.server = vendor::serverUrl();
+    if (parser.isSet(server)) {
+        const QUrl url(parser.value(server), QUrl::StrictMode);
+        if (!url.isValid() || url.scheme() != u"http" || url.host().isEmpty()) {
+            error = u"--server needs a plain http:// address, not \"%1\""_s.arg(parser.value(server));
+            return std::nullopt;
+        }
+        options.server = url;
+    }
     return options;
 }
 
-// The window's load after the download: title, then the rows.
-int fillAndPrint(const QByteArray &feed, const Options &options)
+// The window's load after the download: title, then the rows. downloadProblem
+// is empty unless the feed came from a download that went wrong.
+int fillAndPrint(const QByteArray &feed, const Options &options, const QString &downloadProblem = {})
 {
     GridModel grid(matchGridColumns());
     if (options.decimalSeparator)
         grid.setDecimalSeparator(*options.decimalSeparator);
     const QString title = DrawTitle(feed);
+    std::optional<QString> gridError;
     try {
         FillMatches(feed, options.bookmaker, grid);
     } catch (const GridError &e) {
-        if (!printOutput(drawCsv(title, grid)))
-            return Unusable;
-        printError(errorBoxText(e.message()));
-        return StoppedByGridError;
+        gridError = errorBoxText(e.message());
     }
-    return printOutput(drawCsv(title, grid)) ? Filled : Unusable;
+    if (!printOutput(drawCsv(title, grid)))
+        return Unusable;
+    if (!downloadProblem.isEmpty())
+        printError(u"vorlan-feed: "_s + downloadProblem);
+    if (gridError)
+        printError(*gridError);
+    // A feed cut short may well be why a number was refused; the download
+    // is what to fix first.
+    if (!downloadProblem.isEmpty())
+        return DownloadFailed;
+    return gridError ? StoppedByGridError : Filled;
 }
 
 } // namespace
@@ -146,6 +193,12 @@ int main(int argc, char *argv[])
     if (!options) {
         printError(u"vorlan-feed: %1\nTry 'vorlan-feed --help'."_s.arg(error));
         return Unusable;
+    }
+    if (options->server) {
+        HttpClient http;
+        const QUrl url = feedUrl(options->bookmaker, *options->server);
+        const Download download = http.get(url);
+        return fillAndPrint(download.body, *options, downloadProblem(url, download));
     }
     const std::optional<QByteArray> feed = readFeedFile(options->input, error);
     if (!feed) {
