@@ -1,9 +1,15 @@
+#include "tests/support/fakehttpserver.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using Answer = FakeHttpServer::Answer;
+
+Q_DECLARE_METATYPE(FakeHttpServer::Answer)
 
 namespace {
 
@@ -28,19 +34,21 @@ struct Run
 };
 
 // Runs the tool to its end. A null input leaves standard input closed and
-// empty.
+// empty. The wait runs this thread's event loop, so a FakeHttpServer of the
+// test answers the tool meanwhile.
 Run run(const QStringList &arguments, const QByteArray &input = {}, const QString &locale = u"C.UTF-8"_s)
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(u"LC_ALL"_s, locale);
     process.setProcessEnvironment(environment);
+    QSignalSpy finished(&process, &QProcess::finished);
     process.start(QStringLiteral(VORLAN_FEED_PROGRAM), arguments);
     if (!process.waitForStarted())
         return {};
     process.write(input);
     process.closeWriteChannel();
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+    if ((finished.isEmpty() && !finished.wait(60000)) || process.exitStatus() != QProcess::NormalExit)
         return {};
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
 }
@@ -51,6 +59,16 @@ const QByteArray kQuotingCsv =
     "38,30,32,17,38,30,32,17,40,35,25,40,35,25,1,12,1,1X,1,,\"Лига, Hockey\"\n"
     "1,2,12.03,19:30,Спартак,ЦСКА,40,35,25,45.5,30,24.5,"
     "0,0,0,0,0,0,0,0,0,0,0,0,0,0,,,,,,,\"Лига, Hockey\"\n"_ba;
+
+// kQuotingCsv's title record, and its first row.
+const QByteArray kQuotingTitle = kQuotingCsv.first(kQuotingCsv.indexOf('\n') + 1);
+const QByteArray kQuotingFirstRow = kQuotingCsv.sliced(kQuotingTitle.size(),
+                                                       kQuotingCsv.indexOf("\n1,2,") + 1 - kQuotingTitle.size());
+
+const QByteArray kStopCsv =
+    "\"\"\n"
+    "0,1,d,t,Дом,Гости,1,2,3,4,5,6,38,30,32,17,38,30,32,17,40,35,25,40,35,25,1,12,1,1X,1,,Лига\n"
+    "0,2,d,t,Волга,Гости,1,2,3,4,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,,,,,,,Лига\n"_ba;
 
 } // namespace
 
@@ -95,10 +113,7 @@ private Q_SLOTS:
 
         QTest::newRow("bad number: rows so far, exit 1")
             << QStringList{data(u"stop.xml"_s)} << QByteArray() << u"C.UTF-8"_s << 1
-            << "\"\"\n"
-               "0,1,d,t,Дом,Гости,1,2,3,4,5,6,38,30,32,17,38,30,32,17,40,35,25,40,35,25,1,12,1,1X,1,,Лига\n"
-               "0,2,d,t,Волга,Гости,1,2,3,4,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,,,,,,,Лига\n"_ba
-            << "'пять' is not a valid floating point value.\n"_ba;
+            << kStopCsv << "'пять' is not a valid floating point value.\n"_ba;
         QTest::newRow("German locale refuses 45.5")
             << QStringList{quoting} << QByteArray() << u"de_DE.UTF-8"_s << 1
             << "\"Тираж \"\"5\"\", весна\"\n"
@@ -146,6 +161,22 @@ private Q_SLOTS:
         QTest::newRow("two files") << QStringList{data(u"quoting.xml"_s), data(u"stop.xml"_s)} << "one feed"_ba;
         QTest::newRow("missing file") << QStringList{data(u"absent.xml"_s)} << "absent.xml"_ba;
         QTest::newRow("directory") << QStringList{data(QString())} << "cannot open"_ba;
+
+        // Nothing listens there, should a download start by mistake.
+        const QString closed = FakeHttpServer::closedUrl().toString();
+        QTest::newRow("FILE with --download")
+            << QStringList{u"--download"_s, data(u"quoting.xml"_s)} << "a FILE or a download"_ba;
+        QTest::newRow("- with --download") << QStringList{u"-"_s, u"--download"_s} << "a FILE or a download"_ba;
+        QTest::newRow("FILE with --server")
+            << QStringList{u"--server"_s, closed, data(u"quoting.xml"_s)} << "a FILE or a download"_ba;
+        QTest::newRow("--download with --server")
+            << QStringList{u"--download"_s, u"--server"_s, closed} << "--download or --server"_ba;
+        QTest::newRow("--server without URL") << QStringList{u"--server"_s} << "server"_ba;
+        QTest::newRow("--server empty") << QStringList{u"--server="_s} << "plain http://"_ba;
+        QTest::newRow("--server https") << QStringList{u"--server"_s, u"https://127.0.0.1:1"_s}
+                                        << "plain http://"_ba;
+        QTest::newRow("--server without scheme") << QStringList{u"--server"_s, u"127.0.0.1:1"_s}
+                                                 << "plain http://"_ba;
     }
 
     void badUsage()
@@ -159,12 +190,127 @@ private Q_SLOTS:
         QVERIFY2(result.err.startsWith("vorlan-feed: ") && result.err.contains(message), result.err.constData());
     }
 
+    // The window's download of each bookmaker's feed, in place of FILE and
+    // standard input.
+    void download_data()
+    {
+        QTest::addColumn<QString>("bookmaker");
+        QTest::addColumn<QString>("serverPath");
+        QTest::addColumn<QByteArray>("requestPath");
+        QTest::addColumn<QByteArray>("out");
+
+        QByteArray marathon = kQuotingCsv;
+        marathon.replace(",12.03,19:30,", ",-,-,");
+        QTest::newRow("fonbet") << u"fonbet"_s << QString() << "/vorlan/fonbet.xml"_ba << kQuotingCsv;
+        QTest::newRow("marathonbet") << u"marathonbet"_s << QString() << "/vorlan/marathon.xml"_ba << marathon;
+        QTest::newRow("1xbet") << u"1xbet"_s << QString() << "/vorlan/1xbet.xml"_ba << kQuotingCsv;
+        QTest::newRow("mirror below a path")
+            << u"fonbet"_s << u"/mirror/"_s << "/mirror/vorlan/fonbet.xml"_ba << kQuotingCsv;
+    }
+
+    void download()
+    {
+        QFETCH(QString, bookmaker);
+        QFETCH(QString, serverPath);
+        QFETCH(QByteArray, requestPath);
+        QFETCH(QByteArray, out);
+
+        FakeHttpServer server;
+        server.setAnswer(requestPath, Answer::ok(readData(u"quoting.xml"_s)));
+        // Standard input holds another feed, which must not be read.
+        const Run result = run({u"--bookmaker"_s, bookmaker, u"--server"_s, server.url(serverPath).toString()},
+                               readData(u"stop.xml"_s));
+        QCOMPARE(result.err, QByteArray());
+        QCOMPARE(result.out, out);
+        QCOMPARE(result.exitCode, 0);
+
+        QCOMPARE(server.requests().size(), 1);
+        const FakeHttpServer::Request &request = server.requests().front();
+        QCOMPARE(request.method, "GET"_ba);
+        QCOMPARE(request.path, requestPath);
+        QCOMPARE(request.header("Accept"), "text/html, */*"_ba);
+        QCOMPARE(request.header("Content-Type"), "text/html"_ba);
+        QCOMPARE(request.header("User-Agent"), "Mozilla/3.0 (compatible; Indy Library)"_ba);
+    }
+
+    // What the window would show, what went wrong on standard error, and the
+    // exit status. A broken download outranks a refused number.
+    void downloadGoesWrong_data()
+    {
+        QTest::addColumn<bool>("reachable");
+        QTest::addColumn<Answer>("answer");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QByteArray>("out");
+        QTest::addColumn<QByteArray>("problem"); // before ": what went wrong"; %1 the feed's URL
+        QTest::addColumn<QByteArray>("gridError");
+
+        const QByteArray feed = readData(u"quoting.xml"_s);
+        const auto cutAt = [&feed](QByteArrayView before) {
+            Answer answer = Answer::ok(feed);
+            answer.cutAfter = feed.indexOf(before);
+            return answer;
+        };
+        const QByteArray failed = "vorlan-feed: cannot download %1"_ba;
+        const QByteArray broken = "vorlan-feed: download of %1 broke off"_ba;
+
+        QTest::newRow("404: the empty title and no rows")
+            << true << Answer::withStatus(404, "<html>Not Found</html>"_ba) << 3 << "\"\"\n"_ba << failed
+            << QByteArray();
+        QTest::newRow("redirect not followed")
+            << true << Answer::redirect(302, "/vorlan/other.xml"_ba) << 3 << "\"\"\n"_ba << failed << QByteArray();
+        QTest::newRow("nothing listens") << false << Answer() << 3 << "\"\"\n"_ba << failed << QByteArray();
+        QTest::newRow("cut before the second match: first row")
+            << true << cutAt("<MATCH><NUM>2") << 3 << kQuotingTitle + kQuotingFirstRow << broken << QByteArray();
+        QTest::newRow("cut inside the second match: first row twice")
+            << true << cutAt("</NUM><HOME>") << 3 << kQuotingTitle + kQuotingFirstRow + kQuotingFirstRow << broken
+            << QByteArray();
+        QTest::newRow("cut inside the first match: refused number, still exit 3")
+            << true << cutAt("<LEAGUE>") << 3
+            << kQuotingTitle + "0,,,,,,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,,,,,,,\n" << broken
+            << "'' is not a valid floating point value.\n"_ba;
+        QTest::newRow("complete with a bad number: exit 1")
+            << true << Answer::ok(readData(u"stop.xml"_s)) << 1 << kStopCsv << QByteArray()
+            << "'пять' is not a valid floating point value.\n"_ba;
+    }
+
+    void downloadGoesWrong()
+    {
+        QFETCH(bool, reachable);
+        QFETCH(Answer, answer);
+        QFETCH(int, exitCode);
+        QFETCH(QByteArray, out);
+        QFETCH(QByteArray, problem);
+        QFETCH(QByteArray, gridError);
+
+        FakeHttpServer server;
+        server.setAnswer("/vorlan/fonbet.xml"_ba, answer);
+        const QUrl serverUrl = reachable ? server.url() : FakeHttpServer::closedUrl();
+        const Run result = run({u"--server"_s, serverUrl.toString()}, readData(u"stop.xml"_s));
+        QCOMPARE(result.out, out);
+        QCOMPARE(result.exitCode, exitCode);
+        QCOMPARE(server.requests().size(), reachable ? 1 : 0);
+
+        QByteArray err = result.err;
+        if (!problem.isEmpty()) {
+            // One line: the URL, then what went wrong.
+            const QByteArray url = serverUrl.toString().toUtf8() + "/vorlan/fonbet.xml";
+            const QByteArray start = QByteArray(problem).replace("%1", url) + ": ";
+            const qsizetype end = err.indexOf('\n');
+            QVERIFY2(err.startsWith(start) && end > start.size(), result.err.constData());
+            err.remove(0, end + 1);
+        }
+        QCOMPARE(err, gridError);
+    }
+
     void help()
     {
         const Run result = run({u"--help"_s});
         QCOMPARE(result.exitCode, 0);
         QVERIFY(result.out.contains("--bookmaker <name>"));
         QVERIFY(result.out.contains("--decimal-separator <C>"));
+        QVERIFY(result.out.contains("--download"));
+        QVERIFY(result.out.contains("--server <URL>"));
+        QVERIFY(result.out.contains("exit status is 3"));
         QVERIFY(result.out.contains("FILE"));
         QCOMPARE(result.err, QByteArray());
     }
