@@ -24,7 +24,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
-#include <QScopeGuard>
 #include <QTabWidget>
 
 #include <array>
@@ -59,6 +58,16 @@ QPushButton *skinButton(const QString &caption, const QString &element, QWidget 
     button->setProperty("skinElement", element);
     return button;
 }
+
+// The busy cursor while the window waits on the network; it keeps painting,
+// and user input waits for the end.
+class BusyCursor
+{
+public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::BusyCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    Q_DISABLE_COPY_MOVE(BusyCursor)
+};
 
 QLabel *frameLabel(QWidget *parent)
 {
@@ -227,7 +236,11 @@ void TForm1::FormCreate()
 
 void TForm1::spSkinXFormButton1Click()
 {
-    if (!CheckVersionUrl(vendor::markerUrl(m_server).toString())) {
+    const bool current = [this] {
+        BusyCursor busy;
+        return CheckVersionUrl(vendor::markerUrl(m_server).toString());
+    }();
+    if (!current) {
         m_desktop.showMessage(this, vendor::updateMessage(m_server));
         m_desktop.openUrl(vendor::downloadPageUrl(m_server));
         close();
@@ -264,9 +277,7 @@ void TForm1::ch3Click() { chooseBookmaker(Bookmaker::OneXBet); }
 
 void TForm1::LoadBookmakerFeed(Bookmaker bookmaker)
 {
-    // The window keeps painting during the download; input waits for its end.
-    QApplication::setOverrideCursor(Qt::BusyCursor);
-    const auto restore = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+    BusyCursor busy;
     ::LoadBookmakerFeed(bookmaker, *IdHTTP1, m_server, *m_matches,
                         [this](const QString &title) { tirage->setText(title); });
 }

@@ -9,11 +9,13 @@
 #include "views/gridmodel.h"
 #include "views/gridview.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -437,6 +439,27 @@ private Q_SLOTS:
         Fixture f;
         QTest::mouseClick(f.form.spSkinLinkLabel1, Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(f.desktop.log, QStringList{u"open: "_s + vendor::homePage().toString()});
+    }
+
+    void busyCursorWhileWaitingOnTheNetwork()
+    {
+        Fixture f;
+        auto slow = FakeHttpServer::Answer::ok(kFonbet);
+        slow.dripBytes = 64;
+        slow.dripInterval = std::chrono::milliseconds(10);
+        f.server.setAnswer("/vorlan/fonbet.xml"_ba, slow);
+        QList<Qt::CursorShape> seen;
+        QTimer probe;
+        connect(&probe, &QTimer::timeout, &probe, [&] {
+            seen << (QApplication::overrideCursor() ? QApplication::overrideCursor()->shape()
+                                                     : Qt::ArrowCursor);
+        });
+        probe.start(5); // timers still run: the window keeps painting meanwhile
+        f.start();
+        probe.stop();
+        QVERIFY(seen.contains(Qt::BusyCursor));
+        QVERIFY(!QApplication::overrideCursor()); // restored after the load
+        QCOMPARE(f.form.matches().RowCount(), 3);
     }
 
     void closingAsksNothing()
