@@ -10,6 +10,9 @@
 
 class GridModel;
 
+// Where the bookmaker's feed lies on server.
+QUrl feedUrl(Bookmaker bookmaker, const QUrl &server);
+
 // Replaces the grid's rows with the bookmaker's current draw from server and
 // hands the draw title to showTitle, empty when there is none. A failed
 // download is not an error: the grid shows what arrived, possibly nothing.

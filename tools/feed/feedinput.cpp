@@ -1,7 +1,5 @@
 #include "tools/feed/feedinput.h"
 
-#include "feeds/vendor.h"
-
 #include <QFile>
 
 #include <cstdio>
@@ -25,11 +23,6 @@ std::optional<QByteArray> readFeedFile(const QString &path, QString &error)
         return std::nullopt;
     }
     return bytes;
-}
-
-QUrl feedUrl(Bookmaker bookmaker, const QUrl &server)
-{
-    return vendor::onServer(server, QString::fromLatin1(bookmakerInfo(bookmaker).feedPath));
 }
 
 QString downloadProblem(const QUrl &url, const Download &download)

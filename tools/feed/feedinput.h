@@ -1,6 +1,5 @@
 #pragma once
 
-#include "feeds/bookmaker.h"
 #include "feeds/httpclient.h"
 
 #include <QByteArray>
@@ -12,9 +11,6 @@
 // The feed's bytes from a file, or from standard input for "" or "-".
 // Nothing, and error set, when it can't be read.
 std::optional<QByteArray> readFeedFile(const QString &path, QString &error);
-
-// The address the window downloads the bookmaker's feed from on server.
-QUrl feedUrl(Bookmaker bookmaker, const QUrl &server);
 
 // One line naming url and what went wrong with its download; empty when the
 // download is complete.

@@ -5,6 +5,7 @@
 #include "feeds/bookmaker.h"
 #include "feeds/drawfill.h"
 #include "feeds/errortext.h"
+#include "feeds/feedloader.h"
 #include "feeds/httpclient.h"
 #include "feeds/vendor.h"
 #include "tools/feed/csvwriter.h"
