@@ -10,6 +10,7 @@
 #include "views/gridview.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -246,10 +247,11 @@ private Q_SLOTS:
 
     void failedCheckTakesTheUpdatePath_data()
     {
-        QTest::addColumn<int>("status"); // 0: nothing listens
+        QTest::addColumn<int>("status"); // 0: nothing listens; -1: never answers
         QTest::newRow("404") << 404;
         QTest::newRow("500") << 500;
         QTest::newRow("unreachable") << 0;
+        QTest::newRow("stall") << -1;
     }
 
     void failedCheckTakesTheUpdatePath()
@@ -258,14 +260,21 @@ private Q_SLOTS:
         FakeDesktop desktop;
         HttpClient http;
         FakeHttpServer server;
-        server.setAnswer("/refresh/vorlan4.6.txt"_ba, FakeHttpServer::Answer::withStatus(status));
+        auto answer = FakeHttpServer::Answer::withStatus(status);
+        answer.silent = status < 0;
+        server.setAnswer("/refresh/vorlan4.6.txt"_ba, answer);
         const QUrl url = status ? server.url() : FakeHttpServer::closedUrl();
         TForm1 form(desktop, http, url);
         CloseWatcher closes(desktop.log);
         form.installEventFilter(&closes);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QElapsedTimer clock;
+        clock.start();
         QTest::mouseClick(form.spSkinXFormButton1, Qt::LeftButton, {}, QPoint(10, 10));
+        if (status < 0) // the wait is bounded at 30 seconds (coarse timers may fire 5% early)
+            QVERIFY2(clock.elapsed() >= 28'000 && clock.elapsed() < 40'000,
+                     qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(desktop.log,
                  (QStringList{u"message: "_s + vendor::updateMessage(url),
                               u"open: "_s + vendor::downloadPageUrl(url).toString(), u"close"_s}));
