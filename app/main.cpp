@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QCommandLineParser>
 
+#include <cstdio>
+
 using namespace Qt::StringLiterals;
 
 int main(int argc, char *argv[])
@@ -28,12 +30,18 @@ int main(int argc, char *argv[])
         u"url"_s);
     parser.addOption(server);
     parser.process(app);
+    const QUrl serverUrl = vendor::serverUrl(parser.value(server));
+    if (serverUrl.scheme() != u"http"_s || serverUrl.host().isEmpty()) {
+        std::fprintf(stderr, "vorlan: --server needs a plain http:// address with a host: %s\n",
+                     qPrintable(parser.value(server)));
+        return 2;
+    }
 
     applySkin(app);
 
     SystemDesktop desktop;
     HttpClient http;
-    TForm1 form(desktop, http, vendor::serverUrl(parser.value(server)));
+    TForm1 form(desktop, http, serverUrl);
     form.show();
     return QApplication::exec();
 }
