@@ -31,7 +31,7 @@ int main(int argc, char *argv[])
     parser.addOption(server);
     parser.process(app);
     const QUrl serverUrl = vendor::serverUrl(parser.value(server));
-    if (serverUrl.scheme() != u"http"_s || serverUrl.host().isEmpty()) {
+    if (!isPlainHttpUrl(serverUrl)) {
         std::fprintf(stderr, "vorlan: --server needs a plain http:// address with a host: %s\n",
                      qPrintable(parser.value(server)));
         return 2;

@@ -104,7 +104,6 @@ TForm1::TForm1(Desktop &desktop, HttpClient &http, const QUrl &server, QWidget *
     Page = place(new QTabWidget(client), u"Page"_s, QRect(QPoint(), kClientSize));
     Page->setProperty("skinElement", u"tab"_s);
     Page->setIconSize(QSize(16, 16));
-    Page->setDocumentMode(false);
     createAboutPage();
     createDrawPage();
     // The stored state: About in front, both tabs shown.

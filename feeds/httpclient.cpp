@@ -32,6 +32,11 @@ QString statusText(const QNetworkReply &reply)
 
 } // namespace
 
+bool isPlainHttpUrl(const QUrl &url)
+{
+    return url.isValid() && url.scheme() == u"http"_s && !url.host().isEmpty();
+}
+
 HttpClient::HttpClient(QObject *parent) : QObject(parent)
 {
     m_manager.setProxy(QNetworkProxy::NoProxy);
@@ -41,7 +46,7 @@ HttpClient::HttpClient(QObject *parent) : QObject(parent)
 Download HttpClient::get(const QUrl &url)
 {
     Download result;
-    if (url.scheme() != u"http"_s || url.host().isEmpty()) {
+    if (!isPlainHttpUrl(url)) {
         result.error = u"Not a plain HTTP address: "_s + url.toString();
         return result;
     }

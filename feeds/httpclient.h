@@ -8,6 +8,9 @@
 
 #include <chrono>
 
+// The only addresses the client fetches: http:// with a host.
+bool isPlainHttpUrl(const QUrl &url);
+
 // What a GET brought back. A failure keeps no body; a transfer that broke off
 // keeps the part that arrived.
 struct Download

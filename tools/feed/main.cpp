@@ -146,7 +146,7 @@ std::optional<Options> parseOptions(const QStringList &arguments, QString &error
         options.server = vendor::serverUrl();
     if (parser.isSet(server)) {
         const QUrl url(parser.value(server), QUrl::StrictMode);
-        if (!url.isValid() || url.scheme() != u"http" || url.host().isEmpty()) {
+        if (!isPlainHttpUrl(url)) {
             error = u"--server needs a plain http:// address, not \"%1\""_s.arg(parser.value(server));
             return std::nullopt;
         }
