@@ -1,12 +1,10 @@
 // FillMatches reads each tag once over the whole feed to stay linear. This
-// checks it against the plain loop it stands for (cut the feed at "<MAT",
-// read every field with ExtractTag from a copy of the match text) on many
-// generated feeds, including broken and overlapping ones.
+// checks it against the fuzzer's plain fill (cut the feed at "<MAT", search
+// every field afresh in a copy of the match text) on many generated feeds,
+// including broken and overlapping ones.
 
-#include "feeds/cp1251.h"
 #include "feeds/drawfill.h"
-#include "feeds/resultlines.h"
-#include "feeds/tagreader.h"
+#include "tools/fuzz/referencefill.h"
 #include "views/griderror.h"
 #include "views/gridlayouts.h"
 #include "views/gridmodel.h"
@@ -20,37 +18,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-void plainFill(QByteArray feed, Bookmaker bookmaker, GridModel &grid)
-{
-    static const std::array<QByteArray, 12> names{
-        "LEAGUE"_ba, "NUM"_ba, "DATE"_ba, "TIME"_ba, "HOME"_ba, "AWAY"_ba,
-        "P1"_ba, "DRAW"_ba, "P2"_ba, "P1B"_ba, "DRAWB"_ba, "P2B"_ba};
-    const bool dashes = !bookmakerInfo(bookmaker).readsDateTime;
-    QByteArray match;
-    std::array<QByteArray, 12> held;
-    ResultLineState lines;
-    for (qsizetype at; (at = feed.indexOf("<MATCH>")) >= 0;) {
-        ExtractTag(feed, "MATCH", match);
-        feed = feed.mid(at + 4);
-        grid.AppendRows(1);
-        const int row = grid.RowCount() - 1;
-        ExtractTag(match, names[0], held[0]);
-        const QString league = cp1251::toUnicode(held[0]);
-        if (league.contains(u"Hockey"_s))
-            grid.SetCellImageIndex(grid.CellAt(0, row), 1);
-        grid.SetCellHint(grid.CellAt(0, row), league);
-        for (int i = 1; i < 12; ++i) {
-            if (dashes && (i == matchcol::Date || i == matchcol::Time)) {
-                grid.SetCellText(i, row, u"-"_s);
-                continue;
-            }
-            ExtractTag(match, names[std::size_t(i)], held[std::size_t(i)]);
-            grid.SetCellText(i, row, cp1251::toUnicode(held[std::size_t(i)]));
-        }
-        FillResultColumns(lines, match, row, grid);
-    }
-}
 
 // Fields of a match; most are valid, a few are broken or refused.
 const QList<QByteArray> kFields{
@@ -137,7 +104,7 @@ private Q_SLOTS:
         int filledRows = 0;
         for (int i = 0; i < 3000; ++i) {
             const QByteArray feed = generatedFeed(random);
-            const QString expected = run([&](GridModel &g) { plainFill(feed, b, g); });
+            const QString expected = run([&](GridModel &g) { reference::FillMatches(feed, b, g); });
             const QString actual = run([&](GridModel &g) { FillMatches(feed, b, g); });
             if (actual != expected) {
                 qInfo().noquote() << "feed:" << feed;
