@@ -151,10 +151,10 @@ void GridModel::sort(int column, Qt::SortOrder order)
     };
 
     Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-    std::vector<int> order_(m_rows.size());
-    for (std::size_t i = 0; i < order_.size(); ++i)
-        order_[i] = int(i);
-    std::stable_sort(order_.begin(), order_.end(), [&](int a, int b) {
+    std::vector<int> shownOrder(m_rows.size());
+    for (std::size_t i = 0; i < shownOrder.size(); ++i)
+        shownOrder[i] = int(i);
+    std::stable_sort(shownOrder.begin(), shownOrder.end(), [&](int a, int b) {
         const Row &ra = m_rows[std::size_t(a)];
         const Row &rb = m_rows[std::size_t(b)];
         return order == Qt::AscendingOrder ? less(ra, rb) : less(rb, ra);
@@ -162,9 +162,9 @@ void GridModel::sort(int column, Qt::SortOrder order)
     std::vector<Row> sorted;
     sorted.reserve(m_rows.size());
     std::vector<int> newRowOf(m_rows.size());
-    for (std::size_t i = 0; i < order_.size(); ++i) {
-        sorted.push_back(std::move(m_rows[std::size_t(order_[i])]));
-        newRowOf[std::size_t(order_[i])] = int(i);
+    for (std::size_t i = 0; i < shownOrder.size(); ++i) {
+        sorted.push_back(std::move(m_rows[std::size_t(shownOrder[i])]));
+        newRowOf[std::size_t(shownOrder[i])] = int(i);
     }
     m_rows = std::move(sorted);
 
