@@ -1,11 +1,11 @@
 #include "feeds/drawfill.h"
 
-#include "feeds/cp1251.h"
+#include "grid/cp1251.h"
 #include "feeds/resultlines.h"
 #include "feeds/tagcursor.h"
 #include "feeds/tagreader.h"
-#include "views/gridlayouts.h"
-#include "views/gridmodel.h"
+#include "grid/gridlayouts.h"
+#include "grid/gridmodel.h"
 
 #include <QStringDecoder>
 

@@ -2,7 +2,7 @@
 
 #include "feeds/drawfill.h"
 #include "feeds/vendor.h"
-#include "views/gridmodel.h"
+#include "grid/gridmodel.h"
 
 QUrl feedUrl(Bookmaker bookmaker, const QUrl &server)
 {

@@ -1,10 +1,10 @@
 #include "feeds/resultlines.h"
 
-#include "feeds/cp1251.h"
+#include "grid/cp1251.h"
 #include "feeds/tagreader.h"
 #include "feeds/textorder.h"
-#include "views/gridlayouts.h"
-#include "views/gridmodel.h"
+#include "grid/gridlayouts.h"
+#include "grid/gridmodel.h"
 
 #include <QStringView>
 

@@ -1,6 +1,6 @@
 #include "views/griddelegate.h"
 
-#include "views/gridmodel.h"
+#include "grid/gridmodel.h"
 
 #include <QApplication>
 #include <QPainter>

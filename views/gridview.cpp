@@ -1,7 +1,7 @@
 #include "views/gridview.h"
 
 #include "views/griddelegate.h"
-#include "views/gridmodel.h"
+#include "grid/gridmodel.h"
 
 #include <QFontMetrics>
 #include <QHeaderView>

@@ -1,7 +1,7 @@
 #include "views/pickcolumns.h"
 
-#include "views/gridlayouts.h"
-#include "views/gridmodel.h"
+#include "grid/gridlayouts.h"
+#include "grid/gridmodel.h"
 
 void ShowPickColumn(GridModel &grid, int column)
 {

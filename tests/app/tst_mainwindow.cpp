@@ -1,12 +1,12 @@
 #include "app/desktop.h"
-#include "app/linklabel.h"
+#include "views/linklabel.h"
 #include "app/mainwindow.h"
-#include "app/radiobox.h"
+#include "views/radiobox.h"
 #include "feeds/httpclient.h"
 #include "feeds/vendor.h"
 #include "tests/support/fakehttpserver.h"
-#include "views/gridlayouts.h"
-#include "views/gridmodel.h"
+#include "grid/gridlayouts.h"
+#include "grid/gridmodel.h"
 #include "views/gridview.h"
 
 #include <QApplication>

@@ -1,5 +1,5 @@
 #include "app/skin.h"
-#include "app/skinframe.h"
+#include "views/skincaption.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "feeds/drawfill.h"
-#include "views/griderror.h"
-#include "views/gridlayouts.h"
-#include "views/gridmodel.h"
+#include "grid/griderror.h"
+#include "grid/gridlayouts.h"
+#include "grid/gridmodel.h"
 
 #include <QFile>
 #include <QRegularExpression>

@@ -5,9 +5,9 @@
 
 #include "feeds/drawfill.h"
 #include "tools/fuzz/referencefill.h"
-#include "views/griderror.h"
-#include "views/gridlayouts.h"
-#include "views/gridmodel.h"
+#include "grid/griderror.h"
+#include "grid/gridlayouts.h"
+#include "grid/gridmodel.h"
 
 #include <QRandomGenerator>
 #include <QTest>

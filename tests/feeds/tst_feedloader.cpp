@@ -1,9 +1,9 @@
-#include "feeds/cp1251.h"
+#include "grid/cp1251.h"
 #include "feeds/feedloader.h"
 #include "tests/support/fakehttpserver.h"
-#include "views/griderror.h"
-#include "views/gridlayouts.h"
-#include "views/gridmodel.h"
+#include "grid/griderror.h"
+#include "grid/gridlayouts.h"
+#include "grid/gridmodel.h"
 
 #include <QTest>
 

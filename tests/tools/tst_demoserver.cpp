@@ -2,8 +2,8 @@
 #include "feeds/httpclient.h"
 #include "feeds/vendor.h"
 #include "feeds/versioncheck.h"
-#include "views/gridlayouts.h"
-#include "views/gridmodel.h"
+#include "grid/gridlayouts.h"
+#include "grid/gridmodel.h"
 
 #include <QProcess>
 #include <QTest>

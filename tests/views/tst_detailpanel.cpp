@@ -1,7 +1,7 @@
 #include "feeds/drawfill.h"
 #include "views/detailpanel.h"
-#include "views/gridlayouts.h"
-#include "views/gridmodel.h"
+#include "grid/gridlayouts.h"
+#include "grid/gridmodel.h"
 #include "views/pickcolumns.h"
 
 #include <QTest>

@@ -1,5 +1,5 @@
-#include "views/gridlayouts.h"
-#include "views/gridmodel.h"
+#include "grid/gridlayouts.h"
+#include "grid/gridmodel.h"
 #include "views/gridview.h"
 
 #include <QHeaderView>

@@ -1,10 +1,10 @@
 // vorlan-bench: times FillMatches on a feed of N generated matches.
 
 #include "feeds/bookmaker.h"
-#include "feeds/cp1251.h"
+#include "grid/cp1251.h"
 #include "feeds/drawfill.h"
-#include "views/gridlayouts.h"
-#include "views/gridmodel.h"
+#include "grid/gridlayouts.h"
+#include "grid/gridmodel.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

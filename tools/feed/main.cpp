@@ -4,15 +4,15 @@
 
 #include "feeds/bookmaker.h"
 #include "feeds/drawfill.h"
-#include "feeds/errortext.h"
+#include "grid/errortext.h"
 #include "feeds/feedloader.h"
 #include "feeds/httpclient.h"
 #include "feeds/vendor.h"
-#include "tools/feed/csvwriter.h"
+#include "grid/csvwriter.h"
 #include "tools/feed/feedinput.h"
-#include "views/griderror.h"
-#include "views/gridlayouts.h"
-#include "views/gridmodel.h"
+#include "grid/griderror.h"
+#include "grid/gridlayouts.h"
+#include "grid/gridmodel.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

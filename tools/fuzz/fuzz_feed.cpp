@@ -4,12 +4,12 @@
 // so the fuzzer (or the replay driver) reports it with its input.
 
 #include "feeds/bookmaker.h"
-#include "feeds/cp1251.h"
+#include "grid/cp1251.h"
 #include "feeds/drawfill.h"
 #include "tools/fuzz/referencefill.h"
-#include "views/griderror.h"
-#include "views/gridlayouts.h"
-#include "views/gridmodel.h"
+#include "grid/griderror.h"
+#include "grid/gridlayouts.h"
+#include "grid/gridmodel.h"
 
 #include <QByteArrayView>
 #include <QString>

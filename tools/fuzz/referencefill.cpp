@@ -1,8 +1,8 @@
 #include "tools/fuzz/referencefill.h"
 
-#include "feeds/cp1251.h"
-#include "views/gridlayouts.h"
-#include "views/gridmodel.h"
+#include "grid/cp1251.h"
+#include "grid/gridlayouts.h"
+#include "grid/gridmodel.h"
 
 #include <array>
 #include <optional>

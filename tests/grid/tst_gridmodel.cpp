@@ -1,6 +1,6 @@
-#include "views/griderror.h"
-#include "views/gridlayouts.h"
-#include "views/gridmodel.h"
+#include "grid/griderror.h"
+#include "grid/gridlayouts.h"
+#include "grid/gridmodel.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>

@@ -1,4 +1,4 @@
-#include "feeds/cp1251.h"
+#include "grid/cp1251.h"
 
 #include <array>
 

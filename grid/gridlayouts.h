@@ -1,6 +1,6 @@
 #pragma once
 
-#include "views/gridcolumn.h"
+#include "grid/gridcolumn.h"
 
 #include <QList>
 

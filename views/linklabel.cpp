@@ -1,4 +1,4 @@
-#include "app/linklabel.h"
+#include "views/linklabel.h"
 
 #include <QMouseEvent>
 #include <QStyle>

@@ -1,7 +1,7 @@
-#include "views/gridmodel.h"
+#include "grid/gridmodel.h"
 
-#include "views/griderror.h"
-#include "views/numbertext.h"
+#include "grid/griderror.h"
+#include "grid/numbertext.h"
 
 #include <QFont>
 #include <QIcon>

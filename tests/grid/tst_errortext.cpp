@@ -1,4 +1,4 @@
-#include "feeds/errortext.h"
+#include "grid/errortext.h"
 
 #include <QTest>
 

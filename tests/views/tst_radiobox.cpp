@@ -1,4 +1,4 @@
-#include "app/radiobox.h"
+#include "views/radiobox.h"
 
 #include <QSignalSpy>
 #include <QTest>

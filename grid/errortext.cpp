@@ -1,4 +1,4 @@
-#include "feeds/errortext.h"
+#include "grid/errortext.h"
 
 QString errorBoxText(const QString &message)
 {

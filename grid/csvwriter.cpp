@@ -1,7 +1,7 @@
-#include "tools/feed/csvwriter.h"
+#include "grid/csvwriter.h"
 
-#include "views/gridlayouts.h"
-#include "views/gridmodel.h"
+#include "grid/gridlayouts.h"
+#include "grid/gridmodel.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "views/numbertext.h"
+#include "grid/numbertext.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "views/gridlayouts.h"
+#include "grid/gridlayouts.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,4 +1,4 @@
-#include "app/skinframe.h"
+#include "views/skincaption.h"
 
 #include <QAction>
 #include <QEvent>
