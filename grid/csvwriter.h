@@ -5,21 +5,38 @@
 #include <QStringList>
 
 class GridModel;
+class QIODevice;
 
 // RFC 4180 text in UTF-8, records ended by LF.
 namespace csv {
 
-// Quoted, with its quotes doubled, when it holds a comma, a double quote,
-// CR or LF; otherwise as it is.
-QString field(const QString &text);
+// Quoted, with its quotes doubled, when it holds the separator, a double
+// quote, CR or LF; otherwise as it is.
+QString field(const QString &text, QChar separator = u',');
 
-// The fields joined by commas, ended by LF. A record of one empty field is
-// written as "", so that no record is an empty line.
-QByteArray record(const QStringList &fields);
+// The fields joined by the separator, ended by LF. A record of one empty
+// field is written as "", so that no record is an empty line.
+QByteArray record(const QStringList &fields, QChar separator = u',');
 
 } // namespace csv
 
-// The draw as vorlan-feed prints it: a record with the title, then one
-// record per grid row with the texts of columns 0 to 31 (column 0 gives its
-// image index) and the hint of column 0.
-QByteArray drawCsv(const QString &title, const GridModel &grid);
+// Who will read a draw written as CSV.
+enum class CsvForm {
+    Plain,       // programs: comma-separated UTF-8, no byte order mark
+    Spreadsheet, // a spreadsheet set up for the user's locale: UTF-8 with a
+                 // byte order mark, and ";" between fields where the decimal
+                 // separator is a comma
+};
+
+// The field separator a form uses for numbers written with decimalSeparator.
+QChar csvSeparator(CsvForm form, QChar decimalSeparator);
+
+// The draw as vorlan-feed prints it and the window saves it: a record with
+// the title, then one record per grid row with the texts of columns 0 to 31
+// (column 0 gives its image index) and the hint of column 0. Records are
+// written as they are made; false when the device refuses a write.
+bool writeDrawCsv(QIODevice &out, const QString &title, const GridModel &grid,
+                  CsvForm form = CsvForm::Plain);
+
+// writeDrawCsv into memory.
+QByteArray drawCsv(const QString &title, const GridModel &grid, CsvForm form = CsvForm::Plain);

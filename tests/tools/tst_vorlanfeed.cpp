@@ -148,6 +148,37 @@ private Q_SLOTS:
         QCOMPARE(result.out, expected);
     }
 
+    void spreadsheetForm_data()
+    {
+        QTest::addColumn<QString>("separator");
+        QTest::addColumn<QByteArray>("out");
+
+        // Decimal comma: fields split by ";" so that a spreadsheet in that
+        // locale reads the numbers; commas then need no quotes.
+        const QByteArray semicolons =
+            "\xEF\xBB\xBF\"Тираж \"\"5\"\", весна\"\n"
+            "1;1;12.03;19:30;\"Team \"\"A\"\", Ltd\";\"Line\r\nbreak\";40;35;25;45,5;30;24,5;"
+            "38;30;32;17;38;30;32;17;40;35;25;40;35;25;1;12;1;1X;1;;Лига, Hockey\n"
+            "1;2;12.03;19:30;Спартак;ЦСКА;40;35;25;45,5;30;24,5;"
+            "0;0;0;0;0;0;0;0;0;0;0;0;0;0;;;;;;;Лига, Hockey\n"_ba;
+        QTest::newRow("decimal comma: BOM and semicolons") << u","_s << semicolons;
+        QTest::newRow("decimal point: BOM and commas") << u"."_s << "\xEF\xBB\xBF" + kQuotingCsv;
+    }
+
+    void spreadsheetForm()
+    {
+        QFETCH(QString, separator);
+        QFETCH(QByteArray, out);
+
+        QByteArray feed = readData(u"quoting.xml"_s);
+        if (separator == u",")
+            feed.replace("45.5", "45,5").replace("24.5", "24,5");
+        const Run result = run({u"--spreadsheet"_s, u"--decimal-separator"_s, separator}, feed);
+        QCOMPARE(result.err, QByteArray());
+        QCOMPARE(result.out, out);
+        QCOMPARE(result.exitCode, 0);
+    }
+
     void badUsage_data()
     {
         QTest::addColumn<QStringList>("arguments");

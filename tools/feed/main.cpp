@@ -38,6 +38,7 @@ struct Options
     std::optional<QChar> decimalSeparator; // the locale's unless given
     QString input;                         // empty or "-": standard input
     std::optional<QUrl> server;            // download from there instead
+    CsvForm form = CsvForm::Plain;
 };
 
 void printError(const QString &text)
@@ -46,10 +47,11 @@ void printError(const QString &text)
     std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stderr);
 }
 
-bool printOutput(const QByteArray &bytes)
+// Writes the draw to standard output as it goes.
+bool printDraw(const QString &title, const GridModel &grid, CsvForm form)
 {
     QFile out;
-    if (!out.open(stdout, QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.flush()) {
+    if (!out.open(stdout, QIODevice::WriteOnly) || !writeDrawCsv(out, title, grid, form) || !out.flush()) {
         printError(u"vorlan-feed: cannot write standard output: %1"_s.arg(out.errorString()));
         return false;
     }
@@ -84,7 +86,9 @@ std::optional<Options> parseOptions(const QStringList &arguments, QString &error
         "failure the empty title and no rows, after a break the rows of the part that arrived); "
         "what went wrong goes to standard error and the exit status is 3, even when a number was "
         "refused too, since a cut feed is the likely cause. Bad usage or unreadable input "
-        "gives exit status 2."_s);
+        "gives exit status 2. With --spreadsheet the CSV is written for a spreadsheet set up for "
+        "the user's locale: UTF-8 with a byte order mark, and \";\" between fields where the "
+        "decimal separator is a comma."_s);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption bookmaker(u"bookmaker"_s, u"Whose feed it is: fonbet (default), marathonbet or 1xbet."_s,
                                        u"name"_s, u"fonbet"_s);
@@ -96,8 +100,12 @@ std::optional<Options> parseOptions(const QStringList &arguments, QString &error
                                           .arg(vendor::serverUrl().toString()));
     const QCommandLineOption server(u"server"_s, u"Download the bookmaker's feed from this server instead."_s,
                                     u"URL"_s);
+    const QCommandLineOption spreadsheet(u"spreadsheet"_s,
+                                         u"Write the CSV for a spreadsheet in the user's locale: byte order mark, "
+                                         "and \";\" between fields where the decimal separator is a comma."_s);
     parser.addOption(bookmaker);
     parser.addOption(separator);
+    parser.addOption(spreadsheet);
     parser.addOption(download);
     parser.addOption(server);
     parser.addPositionalArgument(u"FILE"_s,
@@ -112,6 +120,8 @@ std::optional<Options> parseOptions(const QStringList &arguments, QString &error
         parser.showHelp(Filled);
 
     Options options;
+    if (parser.isSet(spreadsheet))
+        options.form = CsvForm::Spreadsheet;
     const auto named = bookmakerNamed(parser.value(bookmaker));
     if (!named) {
         error = u"unknown bookmaker \"%1\": use fonbet, marathonbet or 1xbet"_s.arg(parser.value(bookmaker));
@@ -169,7 +179,7 @@ int fillAndPrint(const QByteArray &feed, const Options &options, const QString &
     } catch (const GridError &e) {
         gridError = errorBoxText(e.message());
     }
-    if (!printOutput(drawCsv(title, grid)))
+    if (!printDraw(title, grid, options.form))
         return Unusable;
     if (!downloadProblem.isEmpty())
         printError(u"vorlan-feed: "_s + downloadProblem);
