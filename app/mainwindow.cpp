@@ -5,6 +5,7 @@
 #include "views/radiobox.h"
 #include "app/skin.h"
 #include "views/skincaption.h"
+#include "views/skinelement.h"
 #include "grid/errortext.h"
 #include "feeds/feedloader.h"
 #include "feeds/httpclient.h"
@@ -55,7 +56,7 @@ QPushButton *skinButton(const QString &caption, const QString &element, QWidget 
     auto *button = new QPushButton(caption, parent);
     button->setFocusPolicy(Qt::NoFocus);
     button->setCursor(Qt::PointingHandCursor);
-    button->setProperty("skinElement", element);
+    skinelement::set(button, element);
     return button;
 }
 
@@ -76,7 +77,7 @@ QLabel *frameLabel(QWidget *parent)
     label->setAlignment(Qt::AlignCenter);
     label->setFrameShape(QFrame::StyledPanel);
     label->setFrameShadow(QFrame::Sunken);
-    label->setProperty("skinElement", u"label"_s);
+    skinelement::set(label, u"label"_s);
     return label;
 }
 
@@ -102,12 +103,12 @@ TForm1::TForm1(Desktop &desktop, HttpClient &http, const QUrl &server, QWidget *
     setFixedSize(SkinCaption::windowSize(kClientSize));
 
     Page = place(new QTabWidget(client), u"Page"_s, QRect(QPoint(), kClientSize));
-    Page->setProperty("skinElement", u"tab"_s);
+    skinelement::set(Page, u"tab"_s);
     Page->setIconSize(QSize(16, 16));
     createAboutPage();
     createDrawPage();
     // The stored state: About in front, both tabs shown.
-    Page->setCurrentIndex(0);
+    Page->setCurrentIndex(kAboutPage);
 
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         QRect frame(QPoint(), size());
@@ -135,7 +136,7 @@ void TForm1::createAboutPage()
                                u"spSkinShadowLabel1"_s, QRect(584, 8, 76, 19));
     spSkinShadowLabel1->setTextFormat(Qt::PlainText);
     spSkinShadowLabel1->setFont(arial(14, true));
-    spSkinShadowLabel1->setProperty("skinElement", u"stdlabel"_s);
+    skinelement::set(spSkinShadowLabel1, u"stdlabel"_s);
     auto *shadow = new QGraphicsDropShadowEffect(spSkinShadowLabel1);
     shadow->setOffset(1, 1);
     shadow->setBlurRadius(2);
@@ -163,7 +164,7 @@ void TForm1::createDrawPage()
 
     spSkinPanel1 = place(new QFrame(spSkinTabSheet2), u"spSkinPanel1"_s, QRect(0, 0, 683, 41));
     spSkinPanel1->setFrameShape(QFrame::StyledPanel);
-    spSkinPanel1->setProperty("skinElement", u"panel"_s);
+    skinelement::set(spSkinPanel1, u"panel"_s);
 
     ch1 = place(new RadioBox(u"FonBet"_s, 1, spSkinPanel1), u"ch1"_s, QRect(8, 8, 65, 25));
     ch2 = place(new RadioBox(u"MarathonBet"_s, 1, spSkinPanel1), u"ch2"_s, QRect(72, 8, 89, 25));
@@ -188,7 +189,7 @@ void TForm1::createDrawPage()
                           u"spSkinCheckRadioBox%1"_s.arg(n + 1), QRect(8, 336 + 24 * n, widths[n], 25));
         pickBoxes.append(box);
     }
-    pickBoxes[1]->setChecked(true);
+    pickBoxes[kDefaultPickBox]->setChecked(true);
 
     mmm = place(frameLabel(spSkinTabSheet2), u"mmm"_s, QRect(192, 336, 457, 21));
     m_details = new GridModel(detailGridColumns(), this);
@@ -229,8 +230,8 @@ void TForm1::guarded(const std::function<void()> &handler)
 
 void TForm1::FormCreate()
 {
-    Page->setCurrentIndex(0);
-    Page->setTabVisible(1, false);
+    Page->setCurrentIndex(kAboutPage);
+    Page->setTabVisible(kDrawPage, false);
 }
 
 void TForm1::spSkinXFormButton1Click()
@@ -265,8 +266,8 @@ void TForm1::spSkinXFormButton2Click()
 void TForm1::chooseBookmaker(Bookmaker bookmaker)
 {
     const BookmakerInfo &info = bookmakerInfo(bookmaker);
-    Page->setTabIcon(1, ImageList2.value(info.tabImage));
-    Page->setTabText(1, info.tabCaption);
+    Page->setTabIcon(kDrawPage, ImageList2.value(info.tabImage));
+    Page->setTabText(kDrawPage, info.tabCaption);
     LoadBookmakerFeed(bookmaker);
 }
 

@@ -1,5 +1,7 @@
 #include "views/radiobox.h"
 
+#include "views/skinelement.h"
+
 #include <QKeyEvent>
 
 RadioBox::RadioBox(const QString &text, int group, QWidget *parent)
@@ -9,7 +11,7 @@ RadioBox::RadioBox(const QString &text, int group, QWidget *parent)
     setAutoExclusive(false);
     setFocusPolicy(Qt::NoFocus);
     setCursor(Qt::PointingHandCursor);
-    setProperty("skinElement", QStringLiteral("radiobox"));
+    skinelement::set(this, QStringLiteral("radiobox"));
 }
 
 void RadioBox::check()

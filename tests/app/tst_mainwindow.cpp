@@ -1,4 +1,5 @@
 #include "app/desktop.h"
+#include "tests/app/fakedesktop.h"
 #include "views/linklabel.h"
 #include "app/mainwindow.h"
 #include "views/radiobox.h"
@@ -21,15 +22,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// Records what the window asks of the desktop, in order, and never blocks.
-struct FakeDesktop final : Desktop
-{
-    QStringList log;
-    void showError(QWidget *, const QString &message) override { log << u"error: "_s + message; }
-    void showMessage(QWidget *, const QString &text) override { log << u"message: "_s + text; }
-    void openUrl(const QUrl &url) override { log << u"open: "_s + url.toString(); }
-};
 
 // Notes the window's closing in the same log as the desktop's calls.
 struct CloseWatcher final : QObject
