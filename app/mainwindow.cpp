@@ -11,10 +11,12 @@
 #include "feeds/httpclient.h"
 #include "feeds/vendor.h"
 #include "feeds/versioncheck.h"
+#include "views/columnhelp.h"
 #include "views/detailpanel.h"
 #include "grid/griderror.h"
 #include "grid/gridlayouts.h"
 #include "grid/gridmodel.h"
+#include "views/gridtextproxy.h"
 #include "views/gridview.h"
 #include "views/pickcolumns.h"
 
@@ -26,6 +28,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
+#include <QTextDocument>
 
 #include <array>
 
@@ -107,6 +110,7 @@ TForm1::TForm1(Desktop &desktop, HttpClient &http, const QUrl &server, QWidget *
     Page->setIconSize(QSize(16, 16));
     createAboutPage();
     createDrawPage();
+    explainColumns();
     // The stored state: About in front, both tabs shown.
     Page->setCurrentIndex(kAboutPage);
 
@@ -195,6 +199,22 @@ void TForm1::createDrawPage()
     m_details = new GridModel(detailGridColumns(), this);
     MX = place(new GridView(spSkinTabSheet2), u"MX"_s, QRect(192, 360, 481, 121));
     MX->setGridModel(m_details);
+}
+
+// Header tooltips on both grids, and the same words on the pick boxes.
+void TForm1::explainColumns()
+{
+    QStringList matchHelp;
+    for (int c = 0; c < matchcol::Count; ++c)
+        matchHelp << columnhelp::matchColumn(c);
+    NX->texts()->setHeaderHelp(matchHelp);
+    QStringList detailHelp;
+    for (int c = 0; c < m_details->columnCount(); ++c)
+        detailHelp << columnhelp::detailColumn(c);
+    MX->texts()->setHeaderHelp(detailHelp);
+    for (int n = 0; n < pickBoxes.size(); ++n)
+        pickBoxes[n]->setToolTip(
+            Qt::convertFromPlainText(columnhelp::matchColumn(matchcol::OBB + n), Qt::WhiteSpaceNormal));
 }
 
 void TForm1::bindHandlers()

@@ -87,6 +87,7 @@ private:
     void createAboutPage();
     void createDrawPage();
     void bindHandlers();
+    void explainColumns();
 
     // Shows an error that leaves a handler in the error box and lets the
     // program go on.

@@ -1,6 +1,7 @@
 #include "views/gridview.h"
 
 #include "views/griddelegate.h"
+#include "views/gridtextproxy.h"
 #include "grid/gridmodel.h"
 
 #include <QFontMetrics>
@@ -13,6 +14,7 @@
 GridView::GridView(QWidget *parent)
     : QTableView(parent)
     , m_delegate(new GridDelegate(this))
+    , m_texts(new GridTextProxy(this))
 {
     setItemDelegate(m_delegate);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -47,7 +49,8 @@ GridView::GridView(QWidget *parent)
 void GridView::setGridModel(GridModel *model)
 {
     m_model = model;
-    setModel(model);
+    m_texts->setSourceModel(model);
+    setModel(m_texts);
     for (int c = 0; c < model->columnCount(); ++c) {
         setColumnWidth(c, model->column(c).width);
         setColumnHidden(c, !model->isColumnVisible(c));
@@ -56,10 +59,18 @@ void GridView::setGridModel(GridModel *model)
             [this](int column, bool visible) { setColumnHidden(column, !visible); });
 }
 
-void GridView::setImages(const QList<QPixmap> &images)
+void GridView::setImages(const QList<QPixmap> &images, const QStringList &names)
 {
     m_delegate->setImages(images);
+    m_texts->setImageNames(names);
     viewport()->update();
+}
+
+QRect GridView::visualRect(const QModelIndex &index) const
+{
+    if (index.isValid() && index.model() == m_model)
+        return QTableView::visualRect(m_texts->mapFromSource(index));
+    return QTableView::visualRect(index);
 }
 
 void GridView::headerClicked(int column)

@@ -5,6 +5,7 @@
 
 class GridDelegate;
 class GridModel;
+class GridTextProxy;
 
 // Shows a GridModel: fixed rows, header-click sorting that reorders the
 // model's rows, movable and sizable columns, hover hints and a cell click
@@ -22,7 +23,14 @@ public:
     void setGridModel(GridModel *model);
     GridModel *gridModel() const { return m_model; }
 
-    void setImages(const QList<QPixmap> &images);
+    // The pictures of the image cells and their names, by image index.
+    void setImages(const QList<QPixmap> &images, const QStringList &names = {});
+
+    // The texts the view adds to the model's: header tooltips and names.
+    GridTextProxy *texts() const { return m_texts; }
+
+    // Also takes an index of the grid model itself.
+    QRect visualRect(const QModelIndex &index) const override;
 
     struct Hint
     {
@@ -51,6 +59,7 @@ private:
 
     GridModel *m_model = nullptr;
     GridDelegate *m_delegate = nullptr;
+    GridTextProxy *m_texts = nullptr;
     QPersistentModelIndex m_pressed;
     int m_sortColumn = -1;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;

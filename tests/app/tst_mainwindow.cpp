@@ -13,11 +13,13 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 
 using namespace Qt::StringLiterals;
 
@@ -461,6 +463,76 @@ private Q_SLOTS:
         QVERIFY(seen.contains(Qt::BusyCursor));
         QVERIFY(!QApplication::overrideCursor()); // restored after the load
         QCOMPARE(f.form.matches().RowCount(), 3);
+    }
+
+    void headersExplainTheirColumns_data()
+    {
+        QTest::addColumn<QString>("grid");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QStringList>("words");
+        QTest::newRow("sport") << u"NX"_s << 0 << QStringList{u"football"_s, u"league"_s};
+        QTest::newRow("Pool X") << u"NX"_s << int(matchcol::PoolX) << QStringList{u"pool"_s, u"draw (X)"_s};
+        QTest::newRow("Book 2") << u"NX"_s << int(matchcol::Book2) << QStringList{u"bookmaker"_s, u"away win"_s};
+        QTest::newRow("pool joint count")
+            << u"NX"_s << int(matchcol::PoolJointCount) << QStringList{u"pool's joint search"_s};
+        QTest::newRow("OBB") << u"NX"_s << int(matchcol::OBB)
+                             << QStringList{u"single outcome"_s, u"bookmaker's joint search"_s};
+        QTest::newRow("DBB") << u"NX"_s << int(matchcol::DBB)
+                             << QStringList{u"Double Bet Bookmaker"_s, u"double chance"_s, u"lowest"_s,
+                                            u"bookmaker's joint search"_s, u"9 ranks above 45"_s};
+        QTest::newRow("OBP") << u"NX"_s << int(matchcol::OBP) << QStringList{u"pool's separate search"_s};
+        QTest::newRow("DBP") << u"NX"_s << int(matchcol::DBP)
+                             << QStringList{u"double chance"_s, u"pool's separate search"_s};
+        QTest::newRow("AOB") << u"NX"_s << int(matchcol::AOB) << QStringList{u"OBB"_s, u"OBP"_s, u"agree"_s};
+        QTest::newRow("ADB") << u"NX"_s << int(matchcol::ADB) << QStringList{u"DBB"_s, u"DBP"_s, u"agree"_s};
+        QTest::newRow("Method") << u"MX"_s << 0 << QStringList{u"distribution"_s, u"search"_s};
+        QTest::newRow("X,%") << u"MX"_s << 2 << QStringList{u"draw (X)"_s};
+        QTest::newRow("Count") << u"MX"_s << 4 << QStringList{u"joint search"_s};
+    }
+
+    // Every header has a tooltip; a few are checked for what they say, and the
+    // tooltip really shows when the pointer rests on the header.
+    void headersExplainTheirColumns()
+    {
+        QFETCH(QString, grid);
+        QFETCH(int, column);
+        QFETCH(QStringList, words);
+        Fixture f;
+        f.start();
+        auto *view = f.form.findChild<GridView *>(grid);
+        QVERIFY(view);
+        QSet<QString> distinct;
+        for (int c = 0; c < view->model()->columnCount(); ++c) {
+            const QString tip = view->model()->headerData(c, Qt::Horizontal, Qt::ToolTipRole).toString();
+            QVERIFY2(tip.size() > 12, qPrintable(QString::number(c)));
+            distinct << tip;
+        }
+        QCOMPARE(distinct.size(), view->model()->columnCount());
+
+        const QString tip = view->model()->headerData(column, Qt::Horizontal, Qt::ToolTipRole).toString();
+        for (const QString &word : words)
+            QVERIFY2(tip.contains(word, Qt::CaseInsensitive), qPrintable(tip));
+
+        if (view->isColumnHidden(column))
+            return;
+        QHeaderView *header = view->horizontalHeader();
+        const QPoint at(header->sectionViewportPosition(column) + 5, 9);
+        QHelpEvent help(QEvent::ToolTip, at, header->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(header->viewport(), &help);
+        QTRY_VERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), tip);
+        QToolTip::hideText();
+    }
+
+    void pickBoxesSayWhatTheirColumnHolds()
+    {
+        Fixture f;
+        for (int n = 0; n < 6; ++n) {
+            const QString tip = f.form.pickBoxes[n]->toolTip();
+            QVERIFY(!tip.isEmpty());
+            QCOMPARE(tip, f.form.NX->model()->headerData(matchcol::OBB + n, Qt::Horizontal, Qt::ToolTipRole)
+                              .toString());
+        }
     }
 
     void closingAsksNothing()
