@@ -6,6 +6,7 @@
 #include "app/skin.h"
 #include "views/skincaption.h"
 #include "views/skinelement.h"
+#include "views/titlelabel.h"
 #include "grid/errortext.h"
 #include "feeds/feedloader.h"
 #include "feeds/httpclient.h"
@@ -73,17 +74,6 @@ public:
     Q_DISABLE_COPY_MOVE(BusyCursor)
 };
 
-QLabel *frameLabel(QWidget *parent)
-{
-    auto *label = new QLabel(parent);
-    label->setTextFormat(Qt::PlainText); // feed text is data, never markup
-    label->setAlignment(Qt::AlignCenter);
-    label->setFrameShape(QFrame::StyledPanel);
-    label->setFrameShadow(QFrame::Sunken);
-    skinelement::set(label, u"label"_s);
-    return label;
-}
-
 } // namespace
 
 TForm1::TForm1(Desktop &desktop, HttpClient &http, const QUrl &server, QWidget *parent)
@@ -111,6 +101,7 @@ TForm1::TForm1(Desktop &desktop, HttpClient &http, const QUrl &server, QWidget *
     createAboutPage();
     createDrawPage();
     explainColumns();
+    nameComponents();
     // The stored state: About in front, both tabs shown.
     Page->setCurrentIndex(kAboutPage);
 
@@ -175,14 +166,14 @@ void TForm1::createDrawPage()
     ch3 = place(new RadioBox(u"1XBet"_s, 1, spSkinPanel1), u"ch3"_s, QRect(168, 8, 57, 25));
     ch1->setChecked(true);
 
-    tirage = place(frameLabel(spSkinPanel1), u"tirage"_s, QRect(240, 8, 345, 21));
+    tirage = place(new TitleLabel(u"Draw title"_s, spSkinPanel1), u"tirage"_s, QRect(240, 8, 345, 21));
     spSkinXFormButton2 = place(skinButton(u"REFRESH"_s, u"button"_s, spSkinPanel1),
                                u"spSkinXFormButton2"_s, QRect(592, 8, 75, 25));
 
     m_matches = new GridModel(matchGridColumns(), this);
     NX = place(new GridView(spSkinTabSheet2), u"NX"_s, QRect(2, 43, 671, 293));
     NX->setGridModel(m_matches);
-    NX->setImages(ImageList1);
+    NX->setImages(ImageList1, {u"Football"_s, u"Hockey"_s});
 
     const QStringList captions{u"One Bets Bookmaker"_s, u"Double Bets Bookmaker"_s,
                                u"One Bets Pool"_s,      u"Double Bets Pool"_s,
@@ -195,7 +186,7 @@ void TForm1::createDrawPage()
     }
     pickBoxes[kDefaultPickBox]->setChecked(true);
 
-    mmm = place(frameLabel(spSkinTabSheet2), u"mmm"_s, QRect(192, 336, 457, 21));
+    mmm = place(new TitleLabel(u"Match title"_s, spSkinTabSheet2), u"mmm"_s, QRect(192, 336, 457, 21));
     m_details = new GridModel(detailGridColumns(), this);
     MX = place(new GridView(spSkinTabSheet2), u"MX"_s, QRect(192, 360, 481, 121));
     MX->setGridModel(m_details);
@@ -215,6 +206,22 @@ void TForm1::explainColumns()
     for (int n = 0; n < pickBoxes.size(); ++n)
         pickBoxes[n]->setToolTip(
             Qt::convertFromPlainText(columnhelp::matchColumn(matchcol::OBB + n), Qt::WhiteSpaceNormal));
+}
+
+// What a screen reader calls each component; buttons, boxes, labels with a
+// text and the window take theirs from their text.
+void TForm1::nameComponents()
+{
+    client->setAccessibleName(u"Vorlan"_s);
+    spDynamicSkinForm1->setAccessibleName(u"Window caption"_s);
+    Page->setAccessibleName(u"Pages"_s);
+    spSkinTabSheet1->setAccessibleName(u"About page"_s);
+    Image1->setAccessibleName(u"About picture"_s);
+    spSkinTabSheet2->setAccessibleName(u"Draw page"_s);
+    spSkinPanel1->setAccessibleName(u"Bookmaker"_s);
+    NX->setAccessibleName(u"Matches of the draw"_s);
+    NX->texts()->setHeaderNames({u"Sport"_s});
+    MX->setAccessibleName(u"Method rows of the clicked match"_s);
 }
 
 void TForm1::bindHandlers()

@@ -88,6 +88,7 @@ private:
     void createDrawPage();
     void bindHandlers();
     void explainColumns();
+    void nameComponents();
 
     // Shows an error that leaves a handler in the error box and lets the
     // program go on.

@@ -1,5 +1,6 @@
 #include "views/radiobox.h"
 
+#include "views/accessibility.h"
 #include "views/skinelement.h"
 
 #include <QKeyEvent>
@@ -8,6 +9,7 @@ RadioBox::RadioBox(const QString &text, int group, QWidget *parent)
     : QRadioButton(text, parent)
     , m_group(group)
 {
+    accessibility::install();
     setAutoExclusive(false);
     setFocusPolicy(Qt::NoFocus);
     setCursor(Qt::PointingHandCursor);

@@ -10,6 +10,7 @@
 #include "grid/gridmodel.h"
 #include "views/gridview.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QHeaderView>
@@ -121,6 +122,31 @@ struct Fixture
     }
 };
 
+// The components of the window, by the names the program knows them by.
+QStringList componentNames()
+{
+    return {
+        u"Page"_s, u"spSkinTabSheet1"_s, u"Image1"_s, u"spSkinShadowLabel1"_s,
+        u"spSkinLinkLabel1"_s, u"spSkinXFormButton1"_s, u"spSkinTabSheet2"_s,
+        u"spSkinPanel1"_s, u"ch1"_s, u"ch2"_s, u"ch3"_s, u"tirage"_s,
+        u"spSkinXFormButton2"_s, u"NX"_s, u"spSkinCheckRadioBox1"_s,
+        u"spSkinCheckRadioBox2"_s, u"spSkinCheckRadioBox3"_s, u"spSkinCheckRadioBox4"_s,
+        u"spSkinCheckRadioBox5"_s, u"spSkinCheckRadioBox6"_s, u"mmm"_s, u"MX"_s,
+        u"spDynamicSkinForm1"_s};
+}
+
+QString roleName(QAccessible::Role role)
+{
+    switch (role) {
+    case QAccessible::Table:
+        return u"Table"_s;
+    case QAccessible::Cell:
+        return u"Cell"_s;
+    default:
+        return QString::number(role);
+    }
+}
+
 bool sameImage(const QIcon &a, const QIcon &b)
 {
     return a.pixmap(16, 16).toImage() == b.pixmap(16, 16).toImage();
@@ -136,15 +162,7 @@ private Q_SLOTS:
     void componentsCarryTheirNames()
     {
         Fixture f;
-        const QStringList names{
-            u"Page"_s, u"spSkinTabSheet1"_s, u"Image1"_s, u"spSkinShadowLabel1"_s,
-            u"spSkinLinkLabel1"_s, u"spSkinXFormButton1"_s, u"spSkinTabSheet2"_s,
-            u"spSkinPanel1"_s, u"ch1"_s, u"ch2"_s, u"ch3"_s, u"tirage"_s,
-            u"spSkinXFormButton2"_s, u"NX"_s, u"spSkinCheckRadioBox1"_s,
-            u"spSkinCheckRadioBox2"_s, u"spSkinCheckRadioBox3"_s, u"spSkinCheckRadioBox4"_s,
-            u"spSkinCheckRadioBox5"_s, u"spSkinCheckRadioBox6"_s, u"mmm"_s, u"MX"_s,
-            u"spDynamicSkinForm1"_s};
-        for (const QString &name : names)
+        for (const QString &name : componentNames())
             QVERIFY2(f.form.findChild<QWidget *>(name), qPrintable(name));
     }
 
@@ -533,6 +551,98 @@ private Q_SLOTS:
             QCOMPARE(tip, f.form.NX->model()->headerData(matchcol::OBB + n, Qt::Horizontal, Qt::ToolTipRole)
                               .toString());
         }
+    }
+
+    // What a screen reader is told: a name for every component, the grids by
+    // what they hold, the titles by their text.
+    void componentsHaveAccessibleNames()
+    {
+        Fixture f;
+        QList<QWidget *> components{&f.form, f.form.client};
+        for (const QString &name : componentNames())
+            components << f.form.findChild<QWidget *>(name);
+        for (QWidget *widget : std::as_const(components)) {
+            QVERIFY(widget);
+            QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
+            QVERIFY(face);
+            QVERIFY2(!face->text(QAccessible::Name).isEmpty(), qPrintable(widget->objectName()));
+        }
+        const auto name = [](QWidget *widget) {
+            return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+        };
+        QCOMPARE(name(f.form.NX), u"Matches of the draw"_s);
+        QCOMPARE(name(f.form.MX), u"Method rows of the clicked match"_s);
+        QCOMPARE(name(f.form.spSkinXFormButton2), u"REFRESH"_s);
+        QCOMPARE(name(f.form.tirage), u"Draw title"_s); // empty: says what it is
+        QCOMPARE(name(f.form.mmm), u"Match title"_s);
+
+        f.start();
+        f.clickCell(matchcol::Home, 1);
+        QCOMPARE(name(f.form.tirage), u"Fon draw"_s);
+        QCOMPARE(name(f.form.mmm), u"12.12 19:00   Fon B - Guests"_s);
+        QCOMPARE(QAccessible::queryAccessibleInterface(f.form.tirage)->text(QAccessible::Description),
+                 u"Draw title"_s);
+    }
+
+    void radioBoxesAreRadioButtons()
+    {
+        Fixture f;
+        f.start();
+        f.click(f.form.pickBoxes[4]);
+        f.click(f.form.ch2);
+        QList<RadioBox *> boxes{f.form.ch1, f.form.ch2, f.form.ch3};
+        boxes << f.form.pickBoxes;
+        QCOMPARE(boxes.size(), 9);
+        for (RadioBox *box : std::as_const(boxes)) {
+            QAccessibleInterface *face = QAccessible::queryAccessibleInterface(box);
+            QCOMPARE(face->role(), QAccessible::RadioButton);
+            QCOMPARE(face->text(QAccessible::Name), box->text());
+            QVERIFY(face->state().checkable);
+            QCOMPARE(bool(face->state().checked), box == f.form.ch2 || box == f.form.pickBoxes[4]);
+            QVERIFY(!face->state().focusable); // mouse only, as before
+        }
+    }
+
+    void sportCellSaysHockeyOrFootball()
+    {
+        Fixture f;
+        f.start();
+        QAccessibleTableInterface *table =
+            QAccessible::queryAccessibleInterface(f.form.NX)->tableInterface();
+        QVERIFY(table);
+        QCOMPARE(table->cellAt(0, matchcol::Sport)->text(QAccessible::Name), u"Football"_s);
+        QCOMPARE(table->cellAt(1, matchcol::Sport)->text(QAccessible::Name), u"Hockey"_s);
+        QCOMPARE(table->cellAt(1, matchcol::Home)->text(QAccessible::Name), u"Fon B"_s);
+    }
+
+    // What a screen reader reads for one row: the grid, then each shown cell
+    // with its column header.
+    void accessibleTreeOfOneRow()
+    {
+        Fixture f;
+        f.start();
+        QAccessibleInterface *grid = QAccessible::queryAccessibleInterface(f.form.NX);
+        QAccessibleTableInterface *table = grid->tableInterface();
+        QStringList dump{u"%1 \"%2\" (%3 rows)"_s.arg(roleName(grid->role()),
+                                                        grid->text(QAccessible::Name))
+                             .arg(table->rowCount())};
+        QHeaderView *header = f.form.NX->horizontalHeader();
+        for (int visual = 0; visual < header->count(); ++visual) {
+            const int column = header->logicalIndex(visual);
+            if (header->isSectionHidden(column))
+                continue;
+            QAccessibleInterface *cell = table->cellAt(1, column);
+            QAccessibleTableCellInterface *cellFace = cell->tableCellInterface();
+            const QList<QAccessibleInterface *> headers = cellFace->columnHeaderCells();
+            const QString headerName = headers.isEmpty() ? QString() : headers.first()->text(QAccessible::Name);
+            dump << u"  %1 \"%2\" under \"%3\""_s.arg(roleName(cell->role()), cell->text(QAccessible::Name),
+                                                       headerName);
+        }
+        qInfo().noquote() << u"\n"_s + dump.join(u'\n');
+        QCOMPARE(dump.size(), 1 + 13);
+        QCOMPARE(dump[1], u"  Cell \"Hockey\" under \"Sport\""_s);
+        QCOMPARE(dump[5], u"  Cell \"Fon B\" under \"Home\""_s);
+        QCOMPARE(dump[13], u"  Cell \"12\" under \"DBB\""_s);
     }
 
     void closingAsksNothing()

@@ -1,6 +1,9 @@
 #include "grid/gridlayouts.h"
 #include "grid/gridmodel.h"
+#include "views/gridtextproxy.h"
 #include "views/gridview.h"
+
+#include <QAbstractItemModelTester>
 
 #include <QHeaderView>
 #include <QSignalSpy>
@@ -166,6 +169,35 @@ private Q_SLOTS:
         QVERIFY(!f.view.isColumnHidden(matchcol::AOB));
         QCOMPARE(f.view.columnWidth(matchcol::Home), 104);
         QVERIFY(f.view.horizontalHeader()->sectionsMovable());
+    }
+
+    // The texts the view adds pass the model through unchanged otherwise.
+    void textProxyAddsNamesAndHelp()
+    {
+        Fixture f;
+        QAbstractItemModelTester tester(f.view.model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        f.model.SetCellImageIndex(f.model.CellAt(matchcol::Sport, 1), 1);
+        f.view.setImages({}, {u"Football"_s, u"Hockey"_s});
+        f.view.texts()->setHeaderNames({u"Sport"_s});
+        f.view.texts()->setHeaderHelp({u"What <b> means"_s, u"Number"_s});
+
+        const QAbstractItemModel *shown = f.view.model();
+        QCOMPARE(shown->index(1, matchcol::Sport).data(Qt::AccessibleTextRole).toString(), u"Hockey"_s);
+        QCOMPARE(shown->index(0, matchcol::Sport).data(Qt::AccessibleTextRole).toString(), u"Football"_s);
+        QCOMPARE(shown->index(0, matchcol::Home).data().toString(), u"Alpha"_s);
+        QCOMPARE(f.view.texts()->cellText(shown->index(1, matchcol::Sport)), u"Hockey"_s);
+        QCOMPARE(f.view.texts()->cellText(shown->index(2, matchcol::Home)), u"Charlie"_s);
+        QCOMPARE(f.view.texts()->headerName(matchcol::Sport), u"Sport"_s);
+        QCOMPARE(f.view.texts()->headerName(matchcol::Home), u"Home"_s);
+        // Help is plain text: markup in it is shown, not obeyed.
+        const QString tip = shown->headerData(0, Qt::Horizontal, Qt::ToolTipRole).toString();
+        QVERIFY2(tip.contains(u"&lt;b&gt;"_s), qPrintable(tip));
+        QVERIFY(!shown->headerData(2, Qt::Horizontal, Qt::ToolTipRole).isValid());
+
+        // Rows of the grid model itself are placed as the view shows them.
+        QCOMPARE(f.view.visualRect(f.model.index(2, matchcol::Home)),
+                 f.view.visualRect(shown->index(2, matchcol::Home)));
+        QVERIFY(f.view.visualRect(f.model.index(2, matchcol::Home)).isValid());
     }
 };
 
