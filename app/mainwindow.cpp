@@ -28,6 +28,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QTextDocument>
 
@@ -112,6 +113,7 @@ TForm1::TForm1(Desktop &desktop, HttpClient &http, const QUrl &server, QWidget *
     }
 
     bindHandlers();
+    bindShortcuts();
     guarded([this] { FormCreate(); });
 }
 
@@ -242,6 +244,17 @@ void TForm1::bindHandlers()
     connect(NX, &GridView::cellClicked, this, handler(&TForm1::NXCellClick));
     connect(spSkinLinkLabel1, &LinkLabel::activated, this,
             [this](const QString &link) { guarded([&] { m_desktop.openUrl(QUrl(link)); }); });
+}
+
+// Keys that work wherever the focus is in the window.
+void TForm1::bindShortcuts()
+{
+    auto *refresh = new QShortcut(QKeySequence(Qt::Key_F5), this);
+    refresh->setObjectName(u"refreshShortcut"_s);
+    refresh->setContext(Qt::WindowShortcut);
+    connect(refresh, &QShortcut::activated, this, handler(&TForm1::spSkinXFormButton2Click));
+    // Ctrl+C takes the selected rows, so more than one can be selected.
+    NX->setSelectionMode(QAbstractItemView::ExtendedSelection);
 }
 
 void TForm1::guarded(const std::function<void()> &handler)

@@ -89,6 +89,7 @@ private:
     void bindHandlers();
     void explainColumns();
     void nameComponents();
+    void bindShortcuts();
 
     // Shows an error that leaves a handler in the error box and lets the
     // program go on.

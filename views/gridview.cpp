@@ -4,12 +4,17 @@
 #include "views/gridtextproxy.h"
 #include "grid/gridmodel.h"
 
+#include <QClipboard>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTextDocument>
 #include <QToolTip>
+
+#include <algorithm>
 
 GridView::GridView(QWidget *parent)
     : QTableView(parent)
@@ -141,4 +146,61 @@ bool GridView::viewportEvent(QEvent *event)
     QToolTip::showText(viewport()->mapToGlobal(at), Qt::convertFromPlainText(hint.text),
                        viewport(), hint.cell);
     return true;
+}
+
+namespace {
+
+// One field of a tab-separated line: tabs and line breaks would split it.
+QString tsvField(QString text)
+{
+    for (QChar &c : text) {
+        if (c == u'\t' || c == u'\n' || c == u'\r')
+            c = u' ';
+    }
+    return text;
+}
+
+} // namespace
+
+QString GridView::selectedRowsText() const
+{
+    const QHeaderView *header = horizontalHeader();
+    QList<int> columns;
+    for (int visual = 0; visual < header->count(); ++visual) {
+        const int column = header->logicalIndex(visual);
+        if (!isColumnHidden(column))
+            columns << column;
+    }
+    QList<int> rows;
+    for (const QModelIndex &index : selectionModel()->selectedRows())
+        rows << index.row();
+    std::sort(rows.begin(), rows.end());
+
+    QStringList lines;
+    QStringList fields;
+    for (int column : std::as_const(columns))
+        fields << tsvField(m_texts->headerName(column));
+    lines << fields.join(u'\t');
+    for (int row : std::as_const(rows)) {
+        fields.clear();
+        for (int column : std::as_const(columns))
+            fields << tsvField(m_texts->cellText(m_texts->index(row, column)));
+        lines << fields.join(u'\t');
+    }
+    return lines.join(u'\n') + u'\n';
+}
+
+void GridView::copySelectedRows() const
+{
+    QGuiApplication::clipboard()->setText(selectedRowsText());
+}
+
+void GridView::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Copy)) {
+        copySelectedRows();
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
 }

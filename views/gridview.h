@@ -41,6 +41,13 @@ public:
     // What resting the pointer at pos (viewport coordinates) shows.
     Hint hintAt(const QPoint &pos) const;
 
+    // The selected rows as tab-separated text, ready to paste into a
+    // spreadsheet: a header line with the shown columns in their shown order,
+    // then one line per selected row, top to bottom. Pictures give their names.
+    QString selectedRowsText() const;
+    // Puts selectedRowsText() on the clipboard; what Ctrl+C does.
+    void copySelectedRows() const;
+
     // Sort column and order of the last header click; -1 before any.
     int sortColumn() const { return m_sortColumn; }
     Qt::SortOrder sortOrder() const { return m_sortOrder; }
@@ -52,6 +59,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     bool viewportEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void headerClicked(int column);

@@ -12,6 +12,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QHeaderView>
 #include <QHelpEvent>
@@ -643,6 +644,55 @@ private Q_SLOTS:
         QCOMPARE(dump[1], u"  Cell \"Hockey\" under \"Sport\""_s);
         QCOMPARE(dump[5], u"  Cell \"Fon B\" under \"Home\""_s);
         QCOMPARE(dump[13], u"  Cell \"12\" under \"DBB\""_s);
+    }
+
+    // F5 is REFRESH wherever the focus is, through the same error guard; the
+    // buttons and boxes still take no focus.
+    void f5RefreshesWithoutFocus()
+    {
+        Fixture f;
+        f.form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f.form));
+        f.start();
+        f.click(f.form.ch2);
+        for (QWidget *focus : {static_cast<QWidget *>(f.form.NX), static_cast<QWidget *>(f.form.MX)}) {
+            focus->setFocus();
+            QTRY_VERIFY(focus->hasFocus());
+            const auto before = f.server.requests().size();
+            QTest::keyClick(focus, Qt::Key_F5);
+            QCOMPARE(f.paths().mid(before), QStringList{u"/vorlan/marathon.xml"_s});
+        }
+        const QByteArray bad = "<TIRAGE>Bad</TIRAGE>"_ba + match("L", "1", "First", "<>"_ba);
+        f.server.setAnswer("/vorlan/marathon.xml"_ba, FakeHttpServer::Answer::ok(bad));
+        QTest::keyClick(f.form.NX, Qt::Key_F5);
+        QCOMPARE(f.desktop.log, QStringList{u"error: '<>' is not a valid floating point value."_s});
+
+        QList<QWidget *> mouseOnly{f.form.spSkinXFormButton1, f.form.spSkinXFormButton2, f.form.ch1,
+                                   f.form.ch2, f.form.ch3};
+        for (RadioBox *box : std::as_const(f.form.pickBoxes))
+            mouseOnly << box;
+        for (QWidget *widget : std::as_const(mouseOnly))
+            QCOMPARE(widget->focusPolicy(), Qt::NoFocus);
+    }
+
+    // Ctrl+C on the match grid: the selected rows, tab-separated, under a
+    // header line, in the order and with the columns shown.
+    void ctrlCCopiesTheSelectedRows()
+    {
+        Fixture f;
+        f.start();
+        QHeaderView *header = f.form.NX->horizontalHeader();
+        header->moveSection(header->visualIndex(matchcol::Home), 1);
+        f.clickCell(matchcol::Away, 2);
+        const QRect first = f.form.NX->visualRect(f.form.matches().index(1, matchcol::Away));
+        QTest::mouseClick(f.form.NX->viewport(), Qt::LeftButton, Qt::ControlModifier, first.center());
+        QTest::keyClick(f.form.NX, Qt::Key_C, Qt::ControlModifier);
+        const QString expected =
+            u"Sport\tHome\t#\tDate\tTime\tAway\tPool 1\tPool X\tPool 2\tBook 1\tBook X\tBook 2\tDBB\n"
+            "Hockey\tFon B\t2\t12.12\t19:00\tGuests\t45\t20\t30\t45\t25\t30\t12\n"
+            "Football\tFon C\t3\t12.12\t19:00\tGuests\t100\t20\t30\t45\t25\t30\t12\n"_s;
+        QCOMPARE(QGuiApplication::clipboard()->text(), expected);
+        qInfo().noquote() << u"\n"_s + expected;
     }
 
     void closingAsksNothing()
