@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 
 #include "app/desktop.h"
+#include "app/drawfile.h"
 #include "views/linklabel.h"
 #include "views/radiobox.h"
 #include "app/skin.h"
@@ -21,14 +22,18 @@
 #include "views/gridview.h"
 #include "views/pickcolumns.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFrame>
 #include <QGraphicsDropShadowEffect>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QScreen>
 #include <QShortcut>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTextDocument>
 
@@ -255,6 +260,31 @@ void TForm1::bindShortcuts()
     connect(refresh, &QShortcut::activated, this, handler(&TForm1::spSkinXFormButton2Click));
     // Ctrl+C takes the selected rows, so more than one can be selected.
     NX->setSelectionMode(QAbstractItemView::ExtendedSelection);
+
+    saveDrawAction = new QAction(u"Save draw as\u2026"_s, this);
+    saveDrawAction->setObjectName(u"saveDrawAction"_s);
+    saveDrawAction->setShortcut(QKeySequence::Save);
+    saveDrawAction->setShortcutContext(Qt::WindowShortcut);
+    connect(saveDrawAction, &QAction::triggered, this, [this] { guarded([this] { saveDrawAs(); }); });
+    addAction(saveDrawAction);
+    NX->setContextMenuPolicy(Qt::ActionsContextMenu);
+    NX->addAction(saveDrawAction);
+}
+
+void TForm1::saveDrawAs()
+{
+    QString filter = drawfile::plainFilter();
+    const QString suggested =
+        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(u"draw.csv"_s);
+    const QString path = m_desktop.saveFileName(
+        this, u"Save draw as"_s, suggested,
+        drawfile::plainFilter() + u";;"_s + drawfile::spreadsheetFilter(), &filter);
+    if (path.isEmpty())
+        return;
+    QSaveFile file(path);
+    const QString error = drawfile::save(file, m_drawTitle, *m_matches, drawfile::formOfFilter(filter));
+    if (!error.isEmpty())
+        m_desktop.showError(this, error);
 }
 
 void TForm1::guarded(const std::function<void()> &handler)
@@ -319,7 +349,10 @@ void TForm1::LoadBookmakerFeed(Bookmaker bookmaker)
 {
     BusyCursor busy;
     ::LoadBookmakerFeed(bookmaker, *IdHTTP1, m_server, *m_matches,
-                        [this](const QString &title) { tirage->setText(title); });
+                        [this](const QString &title) {
+                            m_drawTitle = title;
+                            tirage->setText(title);
+                        });
 }
 
 void TForm1::spSkinCheckRadioBox1Click() { ShowPickColumn(*m_matches, matchcol::OBB); }

@@ -11,6 +11,7 @@
 #include <functional>
 
 class Desktop;
+class QAction;
 class GridModel;
 class GridView;
 class HttpClient;
@@ -79,6 +80,7 @@ public:
     HttpClient *IdHTTP1 = nullptr;             // the feed downloads
     QList<QPixmap> ImageList1;                 // match grid column 0: football, hockey puck
     QList<QIcon> ImageList2;                   // tabs: information sign, then one emblem per bookmaker
+    QAction *saveDrawAction = nullptr;         // "Save draw as…": Ctrl+S and the match grid's menu
 
     GridModel &matches() const { return *m_matches; } // what NX shows
     GridModel &details() const { return *m_details; } // what MX shows
@@ -90,6 +92,8 @@ private:
     void explainColumns();
     void nameComponents();
     void bindShortcuts();
+    // Asks where, then writes the shown draw there; a failure says so.
+    void saveDrawAs();
 
     // Shows an error that leaves a handler in the error box and lets the
     // program go on.
@@ -105,6 +109,7 @@ private:
 
     Desktop &m_desktop;
     QUrl m_server;
+    QString m_drawTitle; // the loaded draw's title, as the feed gives it
     GridModel *m_matches = nullptr;
     GridModel *m_details = nullptr;
 };

@@ -1,4 +1,6 @@
 #include "app/desktop.h"
+#include "app/drawfile.h"
+#include "grid/csvwriter.h"
 #include "tests/app/fakedesktop.h"
 #include "views/linklabel.h"
 #include "app/mainwindow.h"
@@ -13,12 +15,15 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
 #include <QElapsedTimer>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
@@ -693,6 +698,60 @@ private Q_SLOTS:
             "Football\tFon C\t3\t12.12\t19:00\tGuests\t100\t20\t30\t45\t25\t30\t12\n"_s;
         QCOMPARE(QGuiApplication::clipboard()->text(), expected);
         qInfo().noquote() << u"\n"_s + expected;
+    }
+
+    void saveDrawAs_data()
+    {
+        QTest::addColumn<bool>("fromMenu");
+        QTest::addColumn<bool>("spreadsheet");
+        QTest::newRow("Ctrl+S, plain") << false << false;
+        QTest::newRow("Ctrl+S, spreadsheet") << false << true;
+        QTest::newRow("grid menu, spreadsheet") << true << true;
+    }
+
+    // The shown draw goes to the chosen file in the chosen form, under the
+    // draw's own title even when the label shows something else.
+    void saveDrawAs()
+    {
+        QFETCH(bool, fromMenu);
+        QFETCH(bool, spreadsheet);
+        Fixture f;
+        f.form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f.form));
+        f.start();
+        f.form.tirage->setText(u"A warning over the title"_s);
+        QTemporaryDir dir;
+        f.desktop.savePath = dir.filePath(u"saved.csv"_s);
+        f.desktop.saveFilter = spreadsheet ? drawfile::spreadsheetFilter() : QString();
+        if (fromMenu) {
+            QCOMPARE(f.form.NX->contextMenuPolicy(), Qt::ActionsContextMenu);
+            QVERIFY(f.form.NX->actions().contains(f.form.saveDrawAction));
+            f.form.saveDrawAction->trigger();
+        } else {
+            QTest::keyClick(&f.form, Qt::Key_S, Qt::ControlModifier);
+        }
+        QCOMPARE(f.desktop.log, QStringList{u"save dialog"_s});
+        QCOMPARE(f.desktop.filtersOffered, (QStringList{drawfile::plainFilter(), drawfile::spreadsheetFilter()}));
+        QFile saved(f.desktop.savePath);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const CsvForm form = spreadsheet ? CsvForm::Spreadsheet : CsvForm::Plain;
+        QCOMPARE(saved.readAll(), drawCsv(u"Fon draw"_s, f.form.matches(), form));
+    }
+
+    void saveDrawCancelledOrFailed()
+    {
+        Fixture f;
+        f.start();
+        QTemporaryDir dir;
+        f.form.saveDrawAction->trigger(); // cancelled: an empty path
+        QCOMPARE(f.desktop.log, QStringList{u"save dialog"_s});
+        QVERIFY(QDir(dir.path()).isEmpty());
+
+        f.desktop.savePath = dir.filePath(u"missing/saved.csv"_s);
+        f.form.saveDrawAction->trigger();
+        QCOMPARE(f.desktop.log.size(), 3);
+        QVERIFY2(f.desktop.log[2].startsWith(u"error: The draw was not saved to "_s), qPrintable(f.desktop.log[2]));
+        QVERIFY(QDir(dir.path()).isEmpty());
     }
 
     void closingAsksNothing()
