@@ -5,6 +5,7 @@
 #include "views/linklabel.h"
 #include "views/radiobox.h"
 #include "app/skin.h"
+#include "app/windowsettings.h"
 #include "views/skincaption.h"
 #include "views/skinelement.h"
 #include "views/titlelabel.h"
@@ -24,6 +25,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFrame>
 #include <QGraphicsDropShadowEffect>
@@ -32,6 +34,7 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScreen>
+#include <QSettings>
 #include <QShortcut>
 #include <QStandardPaths>
 #include <QTabWidget>
@@ -117,6 +120,7 @@ TForm1::TForm1(Desktop &desktop, HttpClient &http, const QUrl &server, QWidget *
         move(frame.topLeft());
     }
 
+    restoreArrangement();
     bindHandlers();
     bindShortcuts();
     guarded([this] { FormCreate(); });
@@ -285,6 +289,36 @@ void TForm1::saveDrawAs()
     const QString error = drawfile::save(file, m_drawTitle, *m_matches, drawfile::formOfFilter(filter));
     if (!error.isEmpty())
         m_desktop.showError(this, error);
+}
+
+void TForm1::restoreArrangement()
+{
+    const std::unique_ptr<QSettings> settings = windowsettings::open();
+    const windowsettings::Stored stored = windowsettings::load(*settings);
+    if (stored.matchColumns)
+        NX->setArrangement(*stored.matchColumns); // refuses one that doesn't fit
+    // Only where the caption can still be reached on one of the screens.
+    if (stored.position) {
+        const QPoint grip = *stored.position + QPoint(width() / 2, SkinCaption::height() / 2);
+        for (const QScreen *screen : QGuiApplication::screens()) {
+            if (screen->availableGeometry().contains(grip)) {
+                move(*stored.position);
+                break;
+            }
+        }
+    }
+}
+
+void TForm1::storeArrangement()
+{
+    const std::unique_ptr<QSettings> settings = windowsettings::open();
+    windowsettings::store(*settings, {pos(), NX->arrangement()});
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    storeArrangement();
+    QWidget::closeEvent(event);
 }
 
 void TForm1::guarded(const std::function<void()> &handler)

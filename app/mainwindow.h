@@ -36,6 +36,11 @@ public:
     TForm1(Desktop &desktop, HttpClient &http, const QUrl &server, QWidget *parent = nullptr);
     ~TForm1() override;
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+public:
+
     // Event handlers; each runs through the error guard when an event fires.
     void spSkinXFormButton2Click();
     void FormCreate();
@@ -94,6 +99,10 @@ private:
     void bindShortcuts();
     // Asks where, then writes the shown draw there; a failure says so.
     void saveDrawAs();
+    // The window's place and the match grid's columns as the last run left
+    // them; kept when the window closes.
+    void restoreArrangement();
+    void storeArrangement();
 
     // Shows an error that leaves a handler in the error box and lets the
     // program go on.

@@ -4,6 +4,7 @@
 #include "views/gridtextproxy.h"
 #include "grid/gridmodel.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -49,6 +50,16 @@ GridView::GridView(QWidget *parent)
     header->setSortIndicatorShown(false);
     header->setStretchLastSection(false);
     connect(header, &QHeaderView::sectionClicked, this, &GridView::headerClicked);
+    connect(header, &QHeaderView::sectionResized, this, [this](int column, int, int size) {
+        if (size > 0 && column < m_widths.size()) // hiding a column reports 0
+            m_widths[column] = size;
+    });
+
+    auto *reset = new QAction(QStringLiteral("Reset columns"), header);
+    reset->setObjectName(QStringLiteral("resetColumnsAction"));
+    connect(reset, &QAction::triggered, this, &GridView::resetColumns);
+    header->addAction(reset);
+    header->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 void GridView::setGridModel(GridModel *model)
@@ -56,7 +67,9 @@ void GridView::setGridModel(GridModel *model)
     m_model = model;
     m_texts->setSourceModel(model);
     setModel(m_texts);
+    m_widths.clear();
     for (int c = 0; c < model->columnCount(); ++c) {
+        m_widths << model->column(c).width;
         setColumnWidth(c, model->column(c).width);
         setColumnHidden(c, !model->isColumnVisible(c));
     }
@@ -203,4 +216,50 @@ void GridView::keyPressEvent(QKeyEvent *event)
         return;
     }
     QTableView::keyPressEvent(event);
+}
+
+GridView::Arrangement GridView::arrangement() const
+{
+    Arrangement arrangement{m_widths, {}};
+    const QHeaderView *header = horizontalHeader();
+    for (int visual = 0; visual < header->count(); ++visual)
+        arrangement.order << header->logicalIndex(visual);
+    return arrangement;
+}
+
+bool GridView::setArrangement(const Arrangement &arrangement)
+{
+    QHeaderView *header = horizontalHeader();
+    const int count = header->count();
+    if (arrangement.widths.size() != count || arrangement.order.size() != count)
+        return false;
+    for (int width : arrangement.widths) {
+        if (width < header->minimumSectionSize() || width > kMaxColumnWidth)
+            return false;
+    }
+    QList<int> numbers = arrangement.order;
+    std::sort(numbers.begin(), numbers.end());
+    for (int i = 0; i < count; ++i) {
+        if (numbers[i] != i)
+            return false;
+    }
+    for (int column = 0; column < count; ++column) {
+        setColumnWidth(column, arrangement.widths[column]); // a hidden column keeps it for later
+        m_widths[column] = arrangement.widths[column];
+    }
+    for (int visual = 0; visual < count; ++visual)
+        header->moveSection(header->visualIndex(arrangement.order[visual]), visual);
+    return true;
+}
+
+void GridView::resetColumns()
+{
+    if (!m_model)
+        return;
+    Arrangement first;
+    for (int c = 0; c < m_model->columnCount(); ++c) {
+        first.widths << m_model->column(c).width;
+        first.order << c;
+    }
+    setArrangement(first);
 }

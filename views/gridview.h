@@ -41,6 +41,23 @@ public:
     // What resting the pointer at pos (viewport coordinates) shows.
     Hint hintAt(const QPoint &pos) const;
 
+    // Where the user put the columns: widths by column number, and the column
+    // numbers in their shown order.
+    struct Arrangement
+    {
+        QList<int> widths;
+        QList<int> order;
+    };
+    Arrangement arrangement() const;
+    // Takes an arrangement for this grid's columns; one that doesn't fit
+    // them (counts, a width out of bounds, an order that isn't a
+    // permutation) changes nothing and gives false.
+    bool setArrangement(const Arrangement &arrangement);
+    // The columns' first widths, in number order; "Reset columns" on the
+    // header's menu does this.
+    void resetColumns();
+    static constexpr int kMaxColumnWidth = 2000;
+
     // The selected rows as tab-separated text, ready to paste into a
     // spreadsheet: a header line with the shown columns in their shown order,
     // then one line per selected row, top to bottom. Pictures give their names.
@@ -69,6 +86,7 @@ private:
     GridDelegate *m_delegate = nullptr;
     GridTextProxy *m_texts = nullptr;
     QPersistentModelIndex m_pressed;
+    QList<int> m_widths; // also of hidden columns, which the header reports as 0
     int m_sortColumn = -1;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
 };

@@ -13,6 +13,7 @@
 #include "views/gridview.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -22,6 +23,8 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -164,7 +167,27 @@ class MainWindowTest : public QObject
 {
     Q_OBJECT
 
+    QTemporaryDir m_settingsDir;
+
+    static QString settingsFile()
+    {
+        QSettings settings(QSettings::IniFormat, QSettings::UserScope, u"Vorlan"_s, u"vorlan"_s);
+        return settings.fileName();
+    }
+
 private Q_SLOTS:
+    // Never the user's own settings: a folder of the test's own.
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(m_settingsDir.isValid());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsDir.path());
+        QVERIFY(settingsFile().startsWith(m_settingsDir.path()));
+    }
+
+    // Every test starts as a first run.
+    void init() { QFile::remove(settingsFile()); }
+
     void componentsCarryTheirNames()
     {
         Fixture f;
@@ -752,6 +775,75 @@ private Q_SLOTS:
         QCOMPARE(f.desktop.log.size(), 3);
         QVERIFY2(f.desktop.log[2].startsWith(u"error: The draw was not saved to "_s), qPrintable(f.desktop.log[2]));
         QVERIFY(QDir(dir.path()).isEmpty());
+    }
+
+    // Column widths and order and the window's place last from one run to the
+    // next; the pick column shown is still the stored one.
+    void arrangementKeptBetweenRuns()
+    {
+        GridView::Arrangement first;
+        QPoint centred;
+        {
+            Fixture f;
+            first = f.form.NX->arrangement();
+            centred = f.form.pos();
+            QHeaderView *header = f.form.NX->horizontalHeader();
+            header->moveSection(header->visualIndex(matchcol::Away), 1);
+            f.form.NX->setColumnWidth(matchcol::Home, 160);
+            f.click(f.form.pickBoxes[0]);
+            f.form.move(centred + QPoint(-30, 20));
+            QVERIFY(f.form.close());
+        }
+        QVERIFY(QFile::exists(settingsFile()));
+        Fixture again;
+        QCOMPARE(again.form.pos(), centred + QPoint(-30, 20));
+        QCOMPARE(again.form.NX->columnWidth(matchcol::Home), 160);
+        QCOMPARE(again.form.NX->horizontalHeader()->logicalIndex(1), int(matchcol::Away));
+        QCOMPARE(again.visiblePickColumns(), QList<int>{matchcol::DBB});
+        QVERIFY(again.form.pickBoxes[TForm1::kDefaultPickBox]->isChecked());
+
+        QAction *reset = again.form.NX->horizontalHeader()->actions().value(0);
+        QVERIFY(reset);
+        reset->trigger();
+        QCOMPARE(again.form.NX->arrangement().widths, first.widths);
+        QCOMPARE(again.form.NX->arrangement().order, first.order);
+    }
+
+    void damagedSettingsGiveTheFirstRun_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::newRow("not a settings file") << "\x00\xff\xfe garbage [[[ = = \n\x01"_ba;
+        QTest::newRow("words for numbers")
+            << "[window]\nposition=a, b\n[matchGrid]\ncolumnWidths=x\ncolumnOrder=y\n"_ba;
+        QTest::newRow("too few columns")
+            << "[window]\nposition=-5000, -5000\n[matchGrid]\ncolumnWidths=50, 50\ncolumnOrder=1, 0\n"_ba;
+        QTest::newRow("order not a permutation")
+            << ("[matchGrid]\ncolumnWidths=" + QByteArray("50, ").repeated(31) + "50\ncolumnOrder="
+                + QByteArray("3, ").repeated(31) + "3\n");
+    }
+
+    void damagedSettingsGiveTheFirstRun()
+    {
+        QFETCH(QByteArray, file);
+        GridView::Arrangement first;
+        QPoint centred;
+        {
+            Fixture f;
+            first = f.form.NX->arrangement();
+            centred = f.form.pos();
+        }
+        QVERIFY(QDir().mkpath(QFileInfo(settingsFile()).path()));
+        QFile damaged(settingsFile());
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write(file);
+        damaged.close();
+
+        Fixture f;
+        QCOMPARE(f.form.pos(), centred);
+        QCOMPARE(f.form.NX->arrangement().widths, first.widths);
+        QCOMPARE(f.form.NX->arrangement().order, first.order);
+        QCOMPARE(f.visiblePickColumns(), QList<int>{matchcol::DBB});
+        QCOMPARE(f.form.Page->currentIndex(), int(TForm1::kAboutPage));
     }
 
     void closingAsksNothing()

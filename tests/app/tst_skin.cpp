@@ -17,6 +17,7 @@
 #include <QSet>
 #include <QResource>
 #include <QStandardItemModel>
+#include <QStandardPaths>
 #include <QStyle>
 #include <QTableView>
 #include <QTest>
@@ -122,6 +123,7 @@ private Q_SLOTS:
 
 void TestSkin::initTestCase()
 {
+    QStandardPaths::setTestModeEnabled(true); // the window reads its settings
     applySkin(*qApp);
 }
 
