@@ -269,7 +269,7 @@ void TForm1::bindShortcuts()
     saveDrawAction->setObjectName(u"saveDrawAction"_s);
     saveDrawAction->setShortcut(QKeySequence::Save);
     saveDrawAction->setShortcutContext(Qt::WindowShortcut);
-    connect(saveDrawAction, &QAction::triggered, this, [this] { guarded([this] { saveDrawAs(); }); });
+    connect(saveDrawAction, &QAction::triggered, this, handler(&TForm1::saveDrawAs));
     addAction(saveDrawAction);
     NX->setContextMenuPolicy(Qt::ActionsContextMenu);
     NX->addAction(saveDrawAction);
