@@ -237,7 +237,7 @@ void TForm1::spSkinXFormButton1Click()
 {
     const bool current = [this] {
         BusyCursor busy;
-        return CheckVersionUrl(vendor::markerUrl(m_server).toString());
+        return CheckVersionUrl(*IdHTTP1, vendor::markerUrl(m_server).toString());
     }();
     if (!current) {
         m_desktop.showMessage(this, vendor::updateMessage(m_server));

@@ -4,10 +4,10 @@
 #include <QNetworkCookieJar>
 #include <QNetworkProxy>
 #include <QNetworkReply>
-#include <QNetworkRequest>
 #include <QTimer>
 
 #include <memory>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -30,6 +30,69 @@ QString statusText(const QNetworkReply &reply)
     return text;
 }
 
+// The wait for one reply: a local event loop that holds user input back,
+// ended by the reply finishing, by the caller, or by a bound.
+class TransferWait
+{
+public:
+    enum class End { Finished, Stopped, Stalled, TooLong };
+
+    TransferWait(const QNetworkReply &reply, std::optional<std::chrono::milliseconds> stall,
+                 std::chrono::milliseconds total)
+        : m_reply(reply)
+    {
+        m_stall.setSingleShot(true);
+        m_total.setSingleShot(true);
+        m_total.setInterval(total);
+        if (stall) {
+            m_stall.setInterval(*stall);
+            QObject::connect(&m_stall, &QTimer::timeout, &m_loop, [this] { end(End::Stalled); });
+        }
+        m_hasStallBound = stall.has_value();
+        QObject::connect(&m_total, &QTimer::timeout, &m_loop, [this] { end(End::TooLong); });
+        QObject::connect(&reply, &QNetworkReply::finished, &m_loop, [this] { end(End::Finished); });
+    }
+
+    // Something arrived: the stall bound starts again.
+    void progress()
+    {
+        if (!m_end && m_hasStallBound)
+            m_stall.start();
+    }
+    void stop() { end(End::Stopped); }
+    bool ended() const { return m_end.has_value(); }
+
+    End run()
+    {
+        if (m_reply.isFinished())
+            end(End::Finished);
+        if (!m_end) {
+            progress();
+            m_total.start();
+            m_loop.exec(QEventLoop::ExcludeUserInputEvents);
+        }
+        return *m_end;
+    }
+
+private:
+    void end(End why)
+    {
+        if (m_end)
+            return;
+        m_end = why;
+        m_stall.stop();
+        m_total.stop();
+        m_loop.quit();
+    }
+
+    const QNetworkReply &m_reply;
+    QEventLoop m_loop;
+    QTimer m_stall;
+    QTimer m_total;
+    bool m_hasStallBound = false;
+    std::optional<End> m_end;
+};
+
 } // namespace
 
 bool isPlainHttpUrl(const QUrl &url)
@@ -43,14 +106,8 @@ HttpClient::HttpClient(QObject *parent) : QObject(parent)
     m_manager.setCookieJar(new QNetworkCookieJar(&m_manager));
 }
 
-Download HttpClient::get(const QUrl &url)
+QNetworkRequest HttpClient::feedRequest(const QUrl &url) const
 {
-    Download result;
-    if (!isPlainHttpUrl(url)) {
-        result.error = u"Not a plain HTTP address: "_s + url.toString();
-        return result;
-    }
-
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                          QNetworkRequest::ManualRedirectPolicy);
@@ -58,97 +115,136 @@ Download HttpClient::get(const QUrl &url)
     request.setRawHeader("Accept"_ba, "text/html, */*"_ba);
     request.setRawHeader("Content-Type"_ba, "text/html"_ba);
     request.setRawHeader("User-Agent"_ba, "Mozilla/3.0 (compatible; Indy Library)"_ba);
+    return request;
+}
 
-    // Leaving the loop early and deleting the reply ends its transfer; abort()
+Download HttpClient::get(const QUrl &url)
+{
+    Download received;
+    if (!isPlainHttpUrl(url)) {
+        received.error = u"Not a plain HTTP address: "_s + url.toString();
+        return received;
+    }
+
+    // Leaving the wait and deleting the reply ends its transfer; abort()
     // would race with an error that Qt may already have queued for it.
-    const std::unique_ptr<QNetworkReply> reply(m_manager.get(request));
+    const std::unique_ptr<QNetworkReply> reply(m_manager.get(feedRequest(url)));
+    TransferWait wait(*reply, m_stallTimeout, m_totalTimeout);
+    bool tooBig = false;
 
-    enum class Stop { None, BadStatus, Stalled, TooLong, TooBig };
-    Stop stop = Stop::None;
-    QEventLoop loop;
-    QTimer stallTimer;
-    stallTimer.setSingleShot(true);
-    stallTimer.setInterval(m_stallTimeout);
-    QTimer totalTimer;
-    totalTimer.setSingleShot(true);
-    totalTimer.setInterval(m_totalTimeout);
-
-    const auto giveUp = [&](Stop why) {
-        if (stop != Stop::None)
-            return;
-        stop = why;
-        stallTimer.stop();
-        totalTimer.stop();
-        loop.quit();
-    };
     // Taken as it arrives: Qt drops a body that is still unread when a
     // transfer ends early.
     const auto takeBody = [&] {
-        if (stop != Stop::None)
+        if (tooBig)
             return;
         const QByteArray piece = reply->readAll();
-        const qint64 room = m_maxBodySize - result.body.size();
+        const qint64 room = m_maxBodySize - received.body.size();
         if (piece.size() > room) {
-            result.body.append(piece.first(room));
-            giveUp(Stop::TooBig);
+            received.body.append(piece.first(room));
+            tooBig = true;
+            wait.stop();
             return;
         }
-        result.body.append(piece);
+        received.body.append(piece);
     };
-
-    connect(reply.get(), &QNetworkReply::metaDataChanged, &loop, [&] {
-        stallTimer.start();
+    connect(reply.get(), &QNetworkReply::metaDataChanged, reply.get(), [&] {
+        wait.progress();
         const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
         // The body of an error page or a redirect is never used.
         if (status.isValid() && !isSuccess(status.toInt()))
-            giveUp(Stop::BadStatus);
+            wait.stop();
     });
-    connect(reply.get(), &QNetworkReply::readyRead, &loop, [&] {
-        stallTimer.start();
+    connect(reply.get(), &QNetworkReply::readyRead, reply.get(), [&] {
+        wait.progress();
         takeBody();
     });
-    connect(&stallTimer, &QTimer::timeout, &loop, [&] { giveUp(Stop::Stalled); });
-    connect(&totalTimer, &QTimer::timeout, &loop, [&] { giveUp(Stop::TooLong); });
-    connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
 
-    stallTimer.start();
-    totalTimer.start();
-    if (!reply->isFinished())
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-    takeBody();
+    Stop stop = Stop::None;
+    switch (wait.run()) {
+    case TransferWait::End::Finished: stop = Stop::None; break;
+    case TransferWait::End::Stopped: stop = tooBig ? Stop::TooBig : Stop::BadStatus; break;
+    case TransferWait::End::Stalled: stop = Stop::Stalled; break;
+    case TransferWait::End::TooLong: stop = Stop::TooLong; break;
+    }
+    if (stop == Stop::None)
+        takeBody();
+    return feedOutcome(*reply, stop, std::move(received));
+}
 
-    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+Download HttpClient::feedOutcome(const QNetworkReply &reply, Stop stop, Download received) const
+{
+    const int status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     switch (stop) {
     case Stop::Stalled:
-        result.outcome = Download::Outcome::Broken;
-        result.error = u"No data for %1 ms"_s.arg(m_stallTimeout.count());
+        received.outcome = Download::Outcome::Broken;
+        received.error = u"No data for %1 ms"_s.arg(m_stallTimeout.count());
         break;
     case Stop::TooLong:
-        result.outcome = Download::Outcome::Broken;
-        result.error = u"Not done after %1 ms"_s.arg(m_totalTimeout.count());
+        received.outcome = Download::Outcome::Broken;
+        received.error = u"Not done after %1 ms"_s.arg(m_totalTimeout.count());
         break;
     case Stop::TooBig:
-        result.outcome = Download::Outcome::Broken;
-        result.error = u"Body longer than %1 bytes"_s.arg(m_maxBodySize);
+        received.outcome = Download::Outcome::Broken;
+        received.error = u"Body longer than %1 bytes"_s.arg(m_maxBodySize);
         break;
     case Stop::BadStatus:
-        result.outcome = Download::Outcome::Failed;
-        result.body.clear();
-        result.error = statusText(*reply);
+        received.outcome = Download::Outcome::Failed;
+        received.body.clear();
+        received.error = statusText(reply);
         break;
     case Stop::None:
         if (!isSuccess(status)) {
-            result.outcome = Download::Outcome::Failed;
-            result.body.clear();
-            result.error = reply->error() != QNetworkReply::NoError ? reply->errorString()
-                                                                    : statusText(*reply);
-        } else if (reply->error() != QNetworkReply::NoError) {
-            result.outcome = Download::Outcome::Broken;
-            result.error = reply->errorString();
+            received.outcome = Download::Outcome::Failed;
+            received.body.clear();
+            received.error = reply.error() != QNetworkReply::NoError ? reply.errorString()
+                                                                     : statusText(reply);
+        } else if (reply.error() != QNetworkReply::NoError) {
+            received.outcome = Download::Outcome::Broken;
+            received.error = reply.errorString();
         } else {
-            result.outcome = Download::Outcome::Complete;
+            received.outcome = Download::Outcome::Complete;
         }
         break;
     }
-    return result;
+    return received;
+}
+
+StatusProbe HttpClient::probeStatus(const QUrl &url)
+{
+    // A manager of its own, so nothing (connections, cookies) outlives the probe.
+    QNetworkAccessManager manager;
+    QNetworkRequest request(url);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::ManualRedirectPolicy);
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
+                         QNetworkRequest::AlwaysNetwork);
+    request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
+    request.setRawHeader("User-Agent"_ba, "InetURL:/1.0"_ba);
+    request.setRawHeader("Cache-Control"_ba, "no-cache"_ba);
+    request.setRawHeader("Pragma"_ba, "no-cache"_ba);
+
+    // Ending the wait and deleting the reply ends the transfer: the body is
+    // never read.
+    const std::unique_ptr<QNetworkReply> reply(manager.get(request));
+    TransferWait wait(*reply, std::nullopt, m_probeTimeout);
+    StatusProbe probe;
+    const auto takeStatus = [&] {
+        const QVariant value = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+        if (probe.status == 0 && value.isValid())
+            probe.status = value.toInt();
+        if (probe.status != 0)
+            wait.stop();
+    };
+    connect(reply.get(), &QNetworkReply::metaDataChanged, reply.get(), takeStatus);
+
+    if (wait.run() == TransferWait::End::TooLong) {
+        probe.error = u"no answer within %1 ms"_s.arg(m_probeTimeout.count());
+        return probe;
+    }
+    takeStatus();
+    if (probe.status == 0) {
+        probe.error = reply->error() != QNetworkReply::NoError ? reply->errorString()
+                                                               : u"no status in the answer"_s;
+    }
+    return probe;
 }

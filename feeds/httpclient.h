@@ -2,11 +2,14 @@
 
 #include <QByteArray>
 #include <QNetworkAccessManager>
+#include <QNetworkRequest>
 #include <QObject>
 #include <QString>
 #include <QUrl>
 
 #include <chrono>
+
+class QNetworkReply;
 
 // The only addresses the client fetches: http:// with a host.
 bool isPlainHttpUrl(const QUrl &url);
@@ -22,8 +25,17 @@ struct Download
     QString error; // empty when complete
 };
 
-// The feed client: one instance for the run, so the cookies that the vendor's
-// server sets are sent back with every later feed request.
+// What a status probe found: the server's status, or why none came.
+struct StatusProbe
+{
+    int status = 0;    // 0: no answer at all
+    QString error;     // why no status came; empty when one did
+};
+
+// The program's one way onto the network, handed to whatever needs it: the
+// feed downloads, and the status probe that the version check makes.
+// One instance for the run, so the cookies that the vendor's server sets are
+// sent back with every later feed request.
 class HttpClient final : public QObject
 {
     Q_OBJECT
@@ -32,6 +44,7 @@ class HttpClient final : public QObject
 public:
     static constexpr std::chrono::milliseconds defaultStallTimeout{std::chrono::seconds(30)};
     static constexpr std::chrono::milliseconds defaultTotalTimeout{std::chrono::seconds(120)};
+    static constexpr std::chrono::milliseconds defaultProbeTimeout{std::chrono::seconds(30)};
     static constexpr qint64 defaultMaxBodySize = qint64(64) * 1024 * 1024;
 
     explicit HttpClient(QObject *parent = nullptr);
@@ -43,15 +56,31 @@ public:
     void setTotalTimeout(std::chrono::milliseconds timeout) { m_totalTimeout = timeout; }
     // A longer body is cut here and the download counts as broken.
     void setMaxBodySize(qint64 bytes) { m_maxBodySize = bytes; }
+    // A probe that has no status after this long has no answer.
+    void setProbeTimeout(std::chrono::milliseconds timeout) { m_probeTimeout = timeout; }
 
     // Plain HTTP GET, direct, redirects not followed; the body comes back as
     // bytes. Blocks the caller; the window still paints meanwhile, but user
     // input waits until the download has ended.
     Download get(const QUrl &url);
 
+    // Asks for url and reads only the status: nothing is kept from one probe
+    // to the next (no connection, no cookie), no cache is asked or filled,
+    // redirects are not followed, and the transfer ends as soon as the status
+    // is in. Blocks the caller like get().
+    StatusProbe probeStatus(const QUrl &url);
+
 private:
+    // Why a feed download ended before its reply finished, if it did.
+    enum class Stop { None, BadStatus, Stalled, TooLong, TooBig };
+
+    QNetworkRequest feedRequest(const QUrl &url) const;
+    // How the download went, from the reply and why the wait ended.
+    Download feedOutcome(const QNetworkReply &reply, Stop stop, Download received) const;
+
     QNetworkAccessManager m_manager;
     std::chrono::milliseconds m_stallTimeout = defaultStallTimeout;
     std::chrono::milliseconds m_totalTimeout = defaultTotalTimeout;
+    std::chrono::milliseconds m_probeTimeout = defaultProbeTimeout;
     qint64 m_maxBodySize = defaultMaxBodySize;
 };

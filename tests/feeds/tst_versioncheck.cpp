@@ -1,3 +1,4 @@
+#include "feeds/httpclient.h"
 #include "feeds/vendor.h"
 #include "feeds/versioncheck.h"
 #include "tests/support/fakehttpserver.h"
@@ -73,15 +74,17 @@ private Q_SLOTS:
         FakeHttpServer server;
         server.setAnswer(markerPath, answer);
         server.setAnswer("/gone.txt"_ba, Answer::withStatus(404));
+        HttpClient http;
 
-        QCOMPARE(CheckVersionUrl(markerOn(server)), passes);
+        QCOMPARE(CheckVersionUrl(http, markerOn(server)), passes);
         // A redirect is not followed.
         QCOMPARE(server.requests().size(), 1);
     }
 
     void unreachableIsFalse()
     {
-        QVERIFY(!CheckVersionUrl(FakeHttpServer::closedUrl().toString() + u"/refresh/vorlan4.6.txt"_s));
+        HttpClient http;
+        QVERIFY(!CheckVersionUrl(http, FakeHttpServer::closedUrl().toString() + u"/refresh/vorlan4.6.txt"_s));
     }
 
     void silentServerIsFalseWithinTheBound()
@@ -90,10 +93,12 @@ private Q_SLOTS:
         silent.silent = true;
         FakeHttpServer server;
         server.setAnswer(markerPath, silent);
+        HttpClient http;
+        http.setProbeTimeout(300ms);
         QElapsedTimer clock;
         clock.start();
 
-        QVERIFY(!CheckVersionUrl(markerOn(server), 300ms));
+        QVERIFY(!CheckVersionUrl(http, markerOn(server)));
 
         QCOMPARE(server.requests().size(), 1);
         QVERIFY2(clock.elapsed() < 5'000, qPrintable(QString::number(clock.elapsed())));
@@ -124,12 +129,13 @@ private Q_SLOTS:
         QFETCH(bool, passes);
         FakeHttpServer server;
         server.setAnswer(markerPath, answer);
+        HttpClient http;
         QElapsedTimer clock;
         clock.start();
 
         // With the default 30-second bound: returning well before it shows
         // that the call did not wait for the body.
-        QCOMPARE(CheckVersionUrl(markerOn(server)), passes);
+        QCOMPARE(CheckVersionUrl(http, markerOn(server)), passes);
 
         QVERIFY2(clock.elapsed() < 10'000, qPrintable(QString::number(clock.elapsed())));
     }
@@ -138,8 +144,9 @@ private Q_SLOTS:
     {
         FakeHttpServer server;
         server.setAnswer(markerPath, Answer::ok("4.6"_ba, "text/plain"_ba));
+        HttpClient http;
 
-        QVERIFY(CheckVersionUrl(markerOn(server)));
+        QVERIFY(CheckVersionUrl(http, markerOn(server)));
 
         QCOMPARE(server.requests().size(), 1);
         const FakeHttpServer::Request &request = server.requests().constFirst();
@@ -159,11 +166,31 @@ private Q_SLOTS:
         cacheable.headers.append({"Set-Cookie"_ba, "seen=1; Path=/"_ba});
         FakeHttpServer server;
         server.setAnswer(markerPath, cacheable);
+        HttpClient http;
 
-        QVERIFY(CheckVersionUrl(markerOn(server)));
-        QVERIFY(CheckVersionUrl(markerOn(server)));
+        QVERIFY(CheckVersionUrl(http, markerOn(server)));
+        QVERIFY(CheckVersionUrl(http, markerOn(server)));
 
         QCOMPARE(server.requests().size(), 2);
+        QVERIFY(server.requests().at(1).header("Cookie").isEmpty());
+    }
+
+    void sendsNoFeedCookie()
+    {
+        // The client keeps the feed's cookies for the run; the probe is not
+        // a feed request and sends none of them.
+        Answer feed = Answer::ok("<TIRAGE>x</TIRAGE>"_ba);
+        feed.headers.append({"Set-Cookie"_ba, "vorlan_session=abc123; Path=/"_ba});
+        FakeHttpServer server;
+        server.setAnswer("/vorlan/fonbet.xml"_ba, feed);
+        server.setAnswer(markerPath, Answer::ok("4.6"_ba, "text/plain"_ba));
+        HttpClient http;
+
+        QCOMPARE(http.get(server.url(u"/vorlan/fonbet.xml"_s)).outcome, Download::Outcome::Complete);
+        QVERIFY(CheckVersionUrl(http, markerOn(server)));
+
+        QCOMPARE(server.requests().size(), 2);
+        QCOMPARE(server.requests().at(1).path, markerPath);
         QVERIFY(server.requests().at(1).header("Cookie").isEmpty());
     }
 
@@ -172,8 +199,9 @@ private Q_SLOTS:
         FakeHttpServer server;
         server.setAnswer(markerPath, Answer::ok("4.6"_ba, "text/plain"_ba));
         const QString bare = u"127.0.0.1:%1"_s.arg(server.url().port()) + QString::fromLatin1(markerPath);
+        HttpClient http;
 
-        QVERIFY(CheckVersionUrl(bare));
+        QVERIFY(CheckVersionUrl(http, bare));
         QCOMPARE(server.requests().size(), 1);
     }
 

@@ -120,10 +120,10 @@ private:
         return request;
     }
 
-    void answer()
+    QByteArray head() const
     {
-        if (m_answer.silent)
-            return;
+        if (!m_answer.rawHead.isEmpty())
+            return m_answer.rawHead;
         QByteArray head = "HTTP/1.1 " + QByteArray::number(m_answer.status) + ' ' + m_answer.reason
                           + "\r\n";
         bool hasLength = false;
@@ -133,8 +133,16 @@ private:
         }
         if (!hasLength && !m_answer.endless)
             head += "Content-Length: " + QByteArray::number(m_answer.body.size()) + "\r\n";
-        head += "Connection: close\r\n\r\n";
-        m_socket->write(head);
+        return head + "Connection: close\r\n\r\n";
+    }
+
+    void answer()
+    {
+        if (m_answer.silent)
+            return;
+        const bool dripHead = m_answer.dripHead && m_answer.dripBytes > 0;
+        if (!dripHead)
+            m_socket->write(head());
 
         if (m_answer.endless) {
             m_filler = m_answer.body.isEmpty() ? QByteArray(64 * 1024, 'x') : m_answer.body;
@@ -145,6 +153,8 @@ private:
                                                                : m_answer.body.size();
             m_pending = m_answer.body.first(std::min(limit, m_answer.body.size()));
         }
+        if (dripHead)
+            m_pending.prepend(head());
         if (m_answer.dripBytes > 0) {
             m_drip.start(m_answer.dripInterval);
             return;

@@ -123,7 +123,8 @@ private Q_SLOTS:
 
     void markerPasses()
     {
-        QVERIFY(CheckVersionUrl(vendor::markerUrl(m_server->url()).toString()));
+        HttpClient http;
+        QVERIFY(CheckVersionUrl(http, vendor::markerUrl(m_server->url()).toString()));
     }
 
     void anythingElseIs404()
@@ -138,7 +139,8 @@ private Q_SLOTS:
     {
         DemoServer retired({u"--retire-marker"_s});
         QVERIFY(retired.url().isValid());
-        QVERIFY(!CheckVersionUrl(vendor::markerUrl(retired.url()).toString()));
+        HttpClient http;
+        QVERIFY(!CheckVersionUrl(http, vendor::markerUrl(retired.url()).toString()));
     }
 
 private:
