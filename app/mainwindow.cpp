@@ -235,15 +235,23 @@ void TForm1::FormCreate()
 
 void TForm1::spSkinXFormButton1Click()
 {
-    const bool current = [this] {
+    const VersionCheck check = [this] {
         BusyCursor busy;
-        return CheckVersionUrl(*IdHTTP1, vendor::markerUrl(m_server).toString());
+        return checkVersion(*IdHTTP1, vendor::markerUrl(m_server).toString());
     }();
-    if (!current) {
+    switch (check.state) {
+    case VersionCheck::State::Unreachable:
+        // Not a verdict on the version: the About page stays, and Start
+        // asks again.
+        m_desktop.showMessage(this, unreachableMessage(check));
+        return;
+    case VersionCheck::State::Retired:
         m_desktop.showMessage(this, vendor::updateMessage(m_server));
         m_desktop.openUrl(vendor::downloadPageUrl(m_server));
         close();
         return;
+    case VersionCheck::State::Current:
+        break;
     }
     LoadBookmakerFeed(Bookmaker::FonBet);
     // Show the draw tab before making it current: a hidden tab can't be.

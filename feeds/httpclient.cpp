@@ -13,6 +13,14 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// "30 s" for whole seconds, else "300 ms".
+QString durationText(std::chrono::milliseconds duration)
+{
+    if (duration.count() % 1000 == 0)
+        return u"%1 s"_s.arg(duration.count() / 1000);
+    return u"%1 ms"_s.arg(duration.count());
+}
+
 bool isSuccess(int status)
 {
     return status >= 200 && status < 300;
@@ -238,7 +246,7 @@ StatusProbe HttpClient::probeStatus(const QUrl &url)
     connect(reply.get(), &QNetworkReply::metaDataChanged, reply.get(), takeStatus);
 
     if (wait.run() == TransferWait::End::TooLong) {
-        probe.error = u"no answer within %1 ms"_s.arg(m_probeTimeout.count());
+        probe.error = u"no answer within "_s + durationText(m_probeTimeout);
         return probe;
     }
     takeStatus();

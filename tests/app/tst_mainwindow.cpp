@@ -18,6 +18,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <optional>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -245,36 +247,30 @@ private Q_SLOTS:
         QVERIFY(f.desktop.log.isEmpty());
     }
 
-    void failedCheckTakesTheUpdatePath_data()
+    void retiredVersionTakesTheUpdatePath_data()
     {
-        QTest::addColumn<int>("status"); // 0: nothing listens; -1: never answers
+        QTest::addColumn<int>("status");
         QTest::newRow("404") << 404;
         QTest::newRow("500") << 500;
-        QTest::newRow("unreachable") << 0;
-        QTest::newRow("stall") << -1;
+        QTest::newRow("301") << 301;
     }
 
-    void failedCheckTakesTheUpdatePath()
+    void retiredVersionTakesTheUpdatePath()
     {
         QFETCH(int, status);
         FakeDesktop desktop;
         HttpClient http;
-        http.setProbeTimeout(std::chrono::milliseconds(300));
         FakeHttpServer server;
-        auto answer = FakeHttpServer::Answer::withStatus(status);
-        answer.silent = status < 0;
-        server.setAnswer("/refresh/vorlan4.6.txt"_ba, answer);
-        const QUrl url = status ? server.url() : FakeHttpServer::closedUrl();
+        server.setAnswer("/refresh/vorlan4.6.txt"_ba,
+                         status == 301 ? FakeHttpServer::Answer::redirect(301, "/refresh/vorlan4.6.txt"_ba)
+                                       : FakeHttpServer::Answer::withStatus(status));
+        const QUrl url = server.url();
         TForm1 form(desktop, http, url);
         CloseWatcher closes(desktop.log);
         form.installEventFilter(&closes);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QElapsedTimer clock;
-        clock.start();
         QTest::mouseClick(form.spSkinXFormButton1, Qt::LeftButton, {}, QPoint(10, 10));
-        if (status < 0) // the wait ends at the client's probe bound
-            QVERIFY2(clock.elapsed() >= 250, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(desktop.log,
                  (QStringList{u"message: "_s + vendor::updateMessage(url),
                               u"open: "_s + vendor::downloadPageUrl(url).toString(), u"close"_s}));
@@ -282,6 +278,64 @@ private Q_SLOTS:
         QVERIFY(!form.isVisible());
         for (const auto &request : server.requests())
             QCOMPARE(request.path, "/refresh/vorlan4.6.txt"_ba); // no feed was loaded
+    }
+
+    void unreachableServerKeepsTheAboutPage_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason"); // a part of it, in any case
+        QTest::newRow("refused") << u"refused"_s << u"connection refused"_s;
+        QTest::newRow("silent") << u"silent"_s << u"no answer within 300 ms"_s;
+        QTest::newRow("reset") << u"reset"_s << u"connection"_s;
+    }
+
+    void unreachableServerKeepsTheAboutPage()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        Fixture f;
+        f.http.setProbeTimeout(std::chrono::milliseconds(300));
+        FakeHttpServer::Answer marker = FakeHttpServer::Answer::ok("ok"_ba);
+        marker.silent = kind == u"silent";
+        marker.reset = kind == u"reset";
+        f.server.setAnswer("/refresh/vorlan4.6.txt"_ba, marker);
+        // The window under test talks to f.server, unless nothing listens.
+        std::optional<TForm1> refused;
+        TForm1 *form = &f.form;
+        const QUrl closed = FakeHttpServer::closedUrl();
+        if (kind == u"refused") {
+            refused.emplace(f.desktop, f.http, closed);
+            refused->show();
+            QVERIFY(QTest::qWaitForWindowExposed(&*refused));
+            form = &*refused;
+        }
+
+        QTest::mouseClick(form->spSkinXFormButton1, Qt::LeftButton, {}, QPoint(10, 10));
+
+        QCOMPARE(f.desktop.log.size(), 1);
+        const QString message = f.desktop.log.constFirst();
+        QVERIFY2(message.startsWith(u"message: Cannot reach the server "_s), qPrintable(message));
+        const QUrl server = kind == u"refused" ? closed : f.server.url();
+        QVERIFY2(message.contains(u"%1:%2"_s.arg(server.host()).arg(server.port())), qPrintable(message));
+        QVERIFY2(message.contains(reason, Qt::CaseInsensitive), qPrintable(message));
+        QVERIFY(message.contains(u"\rНет связи с сервером"_s));
+        // No browser, no close: About stays, and Start works again.
+        QVERIFY(form->isVisible());
+        QCOMPARE(form->Page->currentIndex(), 0);
+        QVERIFY(form->Page->isTabVisible(0));
+        QVERIFY(!form->Page->isTabVisible(1));
+        for (const auto &request : f.server.requests())
+            QCOMPARE(request.path, "/refresh/vorlan4.6.txt"_ba); // no feed was loaded
+
+        if (kind == u"refused") {
+            QTest::mouseClick(form->spSkinXFormButton1, Qt::LeftButton, {}, QPoint(10, 10));
+            QCOMPARE(f.desktop.log.size(), 2); // asked again, same answer
+            return;
+        }
+        f.server.setAnswer("/refresh/vorlan4.6.txt"_ba, FakeHttpServer::Answer::ok("ok"_ba));
+        f.start();
+        QCOMPARE(f.form.matches().RowCount(), 3);
+        QCOMPARE(f.desktop.log.size(), 1);
     }
 
     void loadErrorKeepsAboutStateAndButtonWorksAgain()

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <utility>
 
+#include <sys/socket.h>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -140,6 +142,13 @@ private:
     {
         if (m_answer.silent)
             return;
+        if (m_answer.reset) {
+            // Lingering for no time makes closing send a reset, not a FIN.
+            const linger now{1, 0};
+            ::setsockopt(int(m_socket->socketDescriptor()), SOL_SOCKET, SO_LINGER, &now, sizeof now);
+            m_socket->abort();
+            return;
+        }
         const bool dripHead = m_answer.dripHead && m_answer.dripBytes > 0;
         if (!dripHead)
             m_socket->write(head());

@@ -37,6 +37,8 @@ public:
         QByteArray body;
         // Reads the request and never answers, holding the connection open.
         bool silent = false;
+        // Reads the request and resets the connection (RST) without answering.
+        bool reset = false;
         // Closes the connection after this many body bytes.
         qsizetype cutAfter = -1;
         // Falls silent after this many body bytes, holding the connection open.
