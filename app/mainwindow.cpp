@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 
 #include "app/desktop.h"
+#include "app/drawtitle.h"
 #include "views/linklabel.h"
 #include "views/radiobox.h"
 #include "app/skin.h"
@@ -286,7 +287,9 @@ void TForm1::LoadBookmakerFeed(Bookmaker bookmaker)
 {
     BusyCursor busy;
     ::LoadBookmakerFeed(bookmaker, *IdHTTP1, m_server, *m_matches,
-                        [this](const QString &title) { tirage->setText(title); });
+                        [this](const QString &title, const FeedDownload &download) {
+                            showDrawTitle(*tirage, title, download);
+                        });
 }
 
 void TForm1::spSkinCheckRadioBox1Click() { ShowPickColumn(*m_matches, matchcol::OBB); }

@@ -1,4 +1,5 @@
 #include "app/desktop.h"
+#include "app/skin.h"
 #include "views/linklabel.h"
 #include "app/mainwindow.h"
 #include "views/radiobox.h"
@@ -16,11 +17,14 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextDocumentFragment>
 #include <QTimer>
 
 #include <optional>
 
 using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(FakeHttpServer::Answer)
 
 namespace {
 
@@ -364,8 +368,95 @@ private Q_SLOTS:
         f.server.setAnswer("/vorlan/fonbet.xml"_ba, FakeHttpServer::Answer::withStatus(500, "<MATCH>"_ba));
         f.start();
         QCOMPARE(f.form.matches().RowCount(), 0);
-        QCOMPARE(f.form.tirage->text(), QString());
+        QCOMPARE(f.form.tirage->text(), u"No draw: HTTP status 500 Internal Server Error"_s);
         QVERIFY(f.desktop.log.isEmpty());
+    }
+
+    void drawTitleTellsWhatHappened_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<FakeHttpServer::Answer>("answer");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QString>("reason"); // in the tooltip, with the feed's address
+
+        using Answer = FakeHttpServer::Answer;
+        QTest::newRow("complete") << u"complete"_s << Answer::ok(kFonbet) << u"Fon draw"_s << 3 << QString();
+        const QByteArray markup = "<TIRAGE><b>Bold</b> &amp; draw</TIRAGE>"_ba + match("L", "1", "A");
+        QTest::newRow("complete, markup in the title")
+            << u"complete"_s << Answer::ok(markup) << u"<b>Bold</b> &amp; draw"_s << 1 << QString();
+        QTest::newRow("refused") << u"refused"_s << Answer() << u"No draw: connection refused"_s << 0
+                                 << u"Connection refused"_s;
+        QTest::newRow("404") << u"served"_s << Answer::withStatus(404) << u"No draw: HTTP status 404 Not Found"_s
+                             << 0 << u"HTTP status 404 Not Found"_s;
+        Answer cut = Answer::ok(kFonbet);
+        cut.cutAfter = kFonbet.indexOf("<MATCH>", kFonbet.indexOf("</MATCH>"));
+        QTest::newRow("cut after one match") << u"served"_s << cut << u"Fon draw (incomplete)"_s << 1
+                                             << u"closed"_s;
+        Answer cutTitle = Answer::ok(kFonbet);
+        cutTitle.cutAfter = 12;
+        QTest::newRow("cut inside the title") << u"served"_s << cutTitle << u"Incomplete draw: "_s << 0
+                                              << u"closed"_s;
+        Answer stall = Answer::ok(kFonbet);
+        stall.stallAfter = cut.cutAfter;
+        QTest::newRow("stalls after one match") << u"served"_s << stall << u"Fon draw (incomplete)"_s << 1
+                                                << u"no data"_s;
+    }
+
+    void drawTitleTellsWhatHappened()
+    {
+        QFETCH(QString, kind);
+        QFETCH(FakeHttpServer::Answer, answer);
+        QFETCH(QString, text);
+        QFETCH(int, rows);
+        QFETCH(QString, reason);
+        Fixture f;
+        f.form.setStyleSheet(skinStyleSheet());
+        f.http.setStallTimeout(std::chrono::milliseconds(300));
+        f.start();
+        QCOMPARE(f.form.tirage->text(), u"Fon draw"_s);
+        const QColor plain = f.form.tirage->palette().color(QPalette::WindowText);
+
+        const QUrl server = kind == u"refused" ? FakeHttpServer::closedUrl() : f.server.url();
+        f.server.setAnswer("/vorlan/fonbet.xml"_ba, answer);
+        TForm1 other(f.desktop, f.http, server); // to reach a server where nothing listens
+        TForm1 &form = kind == u"refused" ? other : f.form;
+        if (kind == u"refused") {
+            other.setStyleSheet(skinStyleSheet());
+            other.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&other));
+        }
+        form.spSkinXFormButton2Click();
+
+        QVERIFY2(form.tirage->text().startsWith(text), qPrintable(form.tirage->text()));
+        QCOMPARE(form.tirage->textFormat(), Qt::PlainText);
+        QCOMPARE(form.matches().RowCount(), rows);
+        QVERIFY(f.desktop.log.isEmpty());
+        const QColor shown = form.tirage->palette().color(QPalette::WindowText);
+        if (reason.isEmpty()) {
+            QCOMPARE(form.tirage->text(), text);
+            QCOMPARE(form.tirage->toolTip(), QString());
+            QCOMPARE(shown, plain);
+            return;
+        }
+        // Made from plain text: feed text in it would not be markup.
+        QVERIFY2(Qt::mightBeRichText(form.tirage->toolTip()), qPrintable(form.tirage->toolTip()));
+        const QStringList tip =
+            QTextDocumentFragment::fromHtml(form.tirage->toolTip()).toPlainText().split(u'\n');
+        QCOMPARE(tip.size(), 2);
+        QCOMPARE(tip[0], server.toString() + u"/vorlan/fonbet.xml"_s);
+        QVERIFY2(tip[1].contains(reason, Qt::CaseInsensitive), qPrintable(tip[1]));
+        QVERIFY2(shown != plain, qPrintable(shown.name())); // the skin's warning colour
+        QCOMPARE(shown, QColor(u"#b3261e"_s));
+
+        // A complete download again: the title as it came, no warning.
+        f.server.setAnswer("/vorlan/fonbet.xml"_ba, FakeHttpServer::Answer::ok(kFonbet));
+        if (kind != u"refused") {
+            form.spSkinXFormButton2Click();
+            QCOMPARE(form.tirage->text(), u"Fon draw"_s);
+            QCOMPARE(form.tirage->toolTip(), QString());
+            QCOMPARE(form.tirage->palette().color(QPalette::WindowText), plain);
+        }
     }
 
     void choosingBookmakers()
@@ -421,10 +512,12 @@ private Q_SLOTS:
         QCOMPARE(f.form.Page->tabText(1), u"1XBET"_s);
         QVERIFY(f.form.ch3->isChecked());
         QCOMPARE(f.form.matches().RowCount(), 0);
-        QCOMPARE(f.form.tirage->text(), QString());
+        QCOMPARE(f.form.tirage->text(), u"No draw: HTTP status 404 Not Found"_s);
         f.server.setAnswer("/vorlan/1xbet.xml"_ba, FakeHttpServer::Answer::ok(kOneXBet));
         f.click(f.form.spSkinXFormButton2);
         QCOMPARE(f.form.matches().RowCount(), 1);
+        QCOMPARE(f.form.tirage->text(), u"1x draw"_s);
+        QCOMPARE(f.form.tirage->toolTip(), QString());
     }
 
     void pickBoxesChooseTheShownColumn_data()

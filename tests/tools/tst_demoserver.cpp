@@ -94,8 +94,10 @@ private Q_SLOTS:
         grid.setDecimalSeparator(u'.');
         QString title;
 
-        const Download::Outcome outcome = LoadBookmakerFeed(
-            bookmaker, http, m_server->url(), grid, [&title](const QString &text) { title = text; });
+        const Download::Outcome outcome =
+            LoadBookmakerFeed(bookmaker, http, m_server->url(), grid,
+                              [&title](const QString &text, const FeedDownload &) { title = text; })
+                .outcome;
 
         QCOMPARE(outcome, Download::Outcome::Complete);
         QCOMPARE(title, u"Тираж № 1234 Футбол-Хоккей"_s);
