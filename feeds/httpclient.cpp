@@ -1,12 +1,13 @@
 #include "feeds/httpclient.h"
 
+#include "feeds/httpresponse.h"
+
 #include <QEventLoop>
-#include <QNetworkCookieJar>
+#include <QNetworkCookie>
 #include <QNetworkProxy>
-#include <QNetworkReply>
+#include <QTcpSocket>
 #include <QTimer>
 
-#include <memory>
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -21,85 +22,189 @@ QString durationText(std::chrono::milliseconds duration)
     return u"%1 ms"_s.arg(duration.count());
 }
 
+// "5,323 bytes", or "41 MB" once it is a megabyte or more.
+QString sizeText(qint64 bytes)
+{
+    if (bytes < 1'000'000)
+        return groupedNumber(bytes) + (bytes == 1 ? u" byte"_s : u" bytes"_s);
+    if (bytes < 10'000'000)
+        return QString::number(double(bytes) / 1e6, 'f', 1) + u" MB"_s;
+    return groupedNumber(bytes / 1'000'000) + u" MB"_s;
+}
+
 bool isSuccess(int status)
 {
     return status >= 200 && status < 300;
 }
 
-QString statusText(const QNetworkReply &reply)
+QString statusText(const HttpResponseReader &response)
 {
-    QString text = u"HTTP status %1 %2"_s.arg(
-        reply.attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt())
-                       .arg(QString::fromLatin1(
-                           reply.attribute(QNetworkRequest::HttpReasonPhraseAttribute).toByteArray()));
-    const QByteArray location = reply.rawHeader("Location"_ba);
+    QString text = u"HTTP status %1 %2"_s.arg(response.status())
+                       .arg(QString::fromLatin1(response.reasonPhrase()));
+    const QByteArray location = response.header("Location");
     if (!location.isEmpty())
         text += u", not followed to "_s + QString::fromLatin1(location);
-    return text;
+    return text.trimmed();
 }
 
-// The wait for one reply: a local event loop that holds user input back,
-// ended by the reply finishing, by the caller, or by a bound.
-class TransferWait
+// "GET" and the headers, for a request on a connection of its own.
+QByteArray requestHead(const QUrl &url, const QList<QPair<QByteArray, QByteArray>> &headers)
+{
+    QByteArray target = url.path(QUrl::FullyEncoded).toLatin1();
+    if (target.isEmpty())
+        target = "/";
+    if (url.hasQuery())
+        target += '?' + url.query(QUrl::FullyEncoded).toLatin1();
+    QByteArray host = url.host(QUrl::FullyEncoded).toLatin1();
+    if (host.contains(':'))
+        host = '[' + host + ']';
+    if (url.port() != -1 && url.port() != 80)
+        host += ':' + QByteArray::number(url.port());
+
+    QByteArray head = "GET " + target + " HTTP/1.1\r\nHost: " + host + "\r\n";
+    for (const auto &[name, value] : headers)
+        head += name + ": " + value + "\r\n";
+    return head + "Connection: close\r\n\r\n";
+}
+
+// One request on a connection of its own, and the wait for its answer: a
+// local event loop that holds user input back, ended by the answer, by the
+// connection, or by a bound. Every byte of the answer counts as progress.
+class Exchange
 {
 public:
-    enum class End { Finished, Stopped, Stalled, TooLong };
+    enum class End {
+        Finished,    // the answer is read, whole or broken off
+        HeadIsEnough, // the head is in and the body is not wanted
+        SocketError, // see socketError
+        Stalled,
+        TooLong,
+        TooBig,
+    };
 
-    TransferWait(const QNetworkReply &reply, std::optional<std::chrono::milliseconds> stall,
-                 std::chrono::milliseconds total)
-        : m_reply(reply)
+    struct Limits
     {
-        m_stall.setSingleShot(true);
-        m_total.setSingleShot(true);
-        m_total.setInterval(total);
-        if (stall) {
-            m_stall.setInterval(*stall);
-            QObject::connect(&m_stall, &QTimer::timeout, &m_loop, [this] { end(End::Stalled); });
+        std::optional<std::chrono::milliseconds> stall;
+        std::chrono::milliseconds total;
+        qint64 maxBodySize = 0;
+        // Ends the exchange once the head is in, given the head.
+        std::function<bool(const HttpResponseReader &)> headIsEnough;
+    };
+
+    HttpResponseReader response;
+    QByteArray body;
+    QString socketError;
+    bool connected = false;
+    qint64 received = 0; // bytes of the answer, head included
+
+    End run(const QUrl &url, const QByteArray &request, const Limits &limits)
+    {
+        QTcpSocket socket;
+        socket.setProxy(QNetworkProxy::NoProxy);
+        QEventLoop loop;
+        QTimer stall;
+        QTimer total;
+        for (QTimer *timer : {&stall, &total}) {
+            timer->setSingleShot(true);
+            timer->setTimerType(Qt::PreciseTimer);
         }
-        m_hasStallBound = stall.has_value();
-        QObject::connect(&m_total, &QTimer::timeout, &m_loop, [this] { end(End::TooLong); });
-        QObject::connect(&reply, &QNetworkReply::finished, &m_loop, [this] { end(End::Finished); });
-    }
-
-    // Something arrived: the stall bound starts again.
-    void progress()
-    {
-        if (!m_end && m_hasStallBound)
-            m_stall.start();
-    }
-    void stop() { end(End::Stopped); }
-    bool ended() const { return m_end.has_value(); }
-
-    End run()
-    {
-        if (m_reply.isFinished())
-            end(End::Finished);
-        if (!m_end) {
+        std::optional<End> end;
+        const auto finish = [&](End why) {
+            if (end)
+                return;
+            end = why;
+            loop.quit();
+        };
+        const auto progress = [&] {
+            if (limits.stall)
+                stall.start(*limits.stall);
+        };
+        const auto read = [&] {
+            const QByteArray bytes = socket.readAll();
+            if (bytes.isEmpty() || end)
+                return;
+            received += bytes.size();
             progress();
-            m_total.start();
-            m_loop.exec(QEventLoop::ExcludeUserInputEvents);
-        }
-        return *m_end;
-    }
+            const bool headWasIn = response.headIsIn();
+            response.take(bytes);
+            if (!headWasIn && response.headIsIn() && limits.headIsEnough
+                && limits.headIsEnough(response)) {
+                finish(End::HeadIsEnough);
+                return;
+            }
+            const QByteArray piece = response.takeBody();
+            const qint64 room = limits.maxBodySize - body.size();
+            if (piece.size() > room) {
+                body.append(piece.first(room));
+                finish(End::TooBig);
+                return;
+            }
+            body.append(piece);
+            if (response.state() == HttpResponseReader::State::Done
+                || response.state() == HttpResponseReader::State::Broken)
+                finish(End::Finished);
+        };
+        const auto closed = [&] {
+            if (end)
+                return;
+            read();
+            response.close();
+            finish(End::Finished);
+        };
 
-private:
-    void end(End why)
-    {
-        if (m_end)
-            return;
-        m_end = why;
-        m_stall.stop();
-        m_total.stop();
-        m_loop.quit();
-    }
+        QObject::connect(&socket, &QTcpSocket::connected, &loop, [&] {
+            connected = true;
+            progress();
+            socket.write(request);
+        });
+        QObject::connect(&socket, &QTcpSocket::readyRead, &loop, read);
+        QObject::connect(&socket, &QTcpSocket::disconnected, &loop, closed);
+        QObject::connect(&socket, &QTcpSocket::errorOccurred, &loop,
+                         [&](QAbstractSocket::SocketError error) {
+                             switch (error) {
+                             case QAbstractSocket::RemoteHostClosedError:
+                                 closed();
+                                 return;
+                             case QAbstractSocket::ConnectionRefusedError:
+                                 socketError = u"connection refused"_s;
+                                 break;
+                             case QAbstractSocket::HostNotFoundError:
+                                 socketError = u"host %1 not found"_s.arg(url.host());
+                                 break;
+                             default:
+                                 socketError = socket.errorString();
+                                 break;
+                             }
+                             finish(End::SocketError);
+                         });
+        QObject::connect(&stall, &QTimer::timeout, &loop, [&] { finish(End::Stalled); });
+        QObject::connect(&total, &QTimer::timeout, &loop, [&] { finish(End::TooLong); });
 
-    const QNetworkReply &m_reply;
-    QEventLoop m_loop;
-    QTimer m_stall;
-    QTimer m_total;
-    bool m_hasStallBound = false;
-    std::optional<End> m_end;
+        progress();
+        total.start(limits.total);
+        socket.connectToHost(url.host(), quint16(url.port(80)));
+        if (!end)
+            loop.exec(QEventLoop::ExcludeUserInputEvents);
+        socket.abort();
+        return *end;
+    }
 };
+
+QString stallText(const Exchange &exchange, std::chrono::milliseconds bound)
+{
+    if (!exchange.connected)
+        return u"no connection within "_s + durationText(bound);
+    if (exchange.received == 0)
+        return u"no answer for "_s + durationText(bound);
+    return u"no data for %1 after %2"_s.arg(durationText(bound), sizeText(exchange.received));
+}
+
+// A content coding that the feed request did not ask for.
+QByteArray unaskedCoding(const HttpResponseReader &response)
+{
+    const QByteArray coding = response.header("Content-Encoding").trimmed().toLower();
+    return coding.isEmpty() || coding == "identity" ? QByteArray() : coding;
+}
 
 } // namespace
 
@@ -110,149 +215,120 @@ bool isPlainHttpUrl(const QUrl &url)
 
 HttpClient::HttpClient(QObject *parent) : QObject(parent)
 {
-    m_manager.setProxy(QNetworkProxy::NoProxy);
-    m_manager.setCookieJar(new QNetworkCookieJar(&m_manager));
-}
-
-QNetworkRequest HttpClient::feedRequest(const QUrl &url) const
-{
-    QNetworkRequest request(url);
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                         QNetworkRequest::ManualRedirectPolicy);
-    request.setAttribute(QNetworkRequest::Http2AllowedAttribute, false);
-    request.setRawHeader("Accept"_ba, "text/html, */*"_ba);
-    request.setRawHeader("Content-Type"_ba, "text/html"_ba);
-    request.setRawHeader("User-Agent"_ba, "Mozilla/3.0 (compatible; Indy Library)"_ba);
-    return request;
 }
 
 Download HttpClient::get(const QUrl &url)
 {
     Download received;
     if (!isPlainHttpUrl(url)) {
-        received.error = u"Not a plain HTTP address: "_s + url.toString();
+        received.error = u"not a plain HTTP address: "_s + url.toString();
         return received;
     }
 
-    // Leaving the wait and deleting the reply ends its transfer; abort()
-    // would race with an error that Qt may already have queued for it.
-    const std::unique_ptr<QNetworkReply> reply(m_manager.get(feedRequest(url)));
-    TransferWait wait(*reply, m_stallTimeout, m_totalTimeout);
-    bool tooBig = false;
-
-    // Taken as it arrives: Qt drops a body that is still unread when a
-    // transfer ends early.
-    const auto takeBody = [&] {
-        if (tooBig)
-            return;
-        const QByteArray piece = reply->readAll();
-        const qint64 room = m_maxBodySize - received.body.size();
-        if (piece.size() > room) {
-            received.body.append(piece.first(room));
-            tooBig = true;
-            wait.stop();
-            return;
-        }
-        received.body.append(piece);
+    // The request.
+    QList<QPair<QByteArray, QByteArray>> headers{
+        {"Accept"_ba, "text/html, */*"_ba},
+        {"Content-Type"_ba, "text/html"_ba},
+        {"User-Agent"_ba, "Mozilla/3.0 (compatible; Indy Library)"_ba},
+        {"Accept-Encoding"_ba, "identity"_ba},
     };
-    connect(reply.get(), &QNetworkReply::metaDataChanged, reply.get(), [&] {
-        wait.progress();
-        const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-        // The body of an error page or a redirect is never used.
-        if (status.isValid() && !isSuccess(status.toInt()))
-            wait.stop();
-    });
-    connect(reply.get(), &QNetworkReply::readyRead, reply.get(), [&] {
-        wait.progress();
-        takeBody();
-    });
+    QByteArray cookies;
+    for (const QNetworkCookie &cookie : m_cookies.cookiesForUrl(url))
+        cookies += (cookies.isEmpty() ? "" : "; ") + cookie.toRawForm(QNetworkCookie::NameAndValueOnly);
+    if (!cookies.isEmpty())
+        headers.append({"Cookie"_ba, cookies});
 
-    Stop stop = Stop::None;
-    switch (wait.run()) {
-    case TransferWait::End::Finished: stop = Stop::None; break;
-    case TransferWait::End::Stopped: stop = tooBig ? Stop::TooBig : Stop::BadStatus; break;
-    case TransferWait::End::Stalled: stop = Stop::Stalled; break;
-    case TransferWait::End::TooLong: stop = Stop::TooLong; break;
+    // The wait. The body of an error page or a redirect is never used, nor
+    // one in a coding that was not asked for.
+    Exchange exchange;
+    const Exchange::End end = exchange.run(
+        url, requestHead(url, headers),
+        {m_stallTimeout, m_totalTimeout, m_maxBodySize, [](const HttpResponseReader &response) {
+             return !isSuccess(response.status()) || !unaskedCoding(response).isEmpty();
+         }});
+    const HttpResponseReader &response = exchange.response;
+    if (response.headIsIn()) {
+        for (const QByteArray &value : response.headerValues("Set-Cookie"))
+            m_cookies.setCookiesFromUrl(QNetworkCookie::parseCookies(value), url);
     }
-    if (stop == Stop::None)
-        takeBody();
-    return feedOutcome(*reply, stop, std::move(received));
-}
 
-Download HttpClient::feedOutcome(const QNetworkReply &reply, Stop stop, Download received) const
-{
-    const int status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    switch (stop) {
-    case Stop::Stalled:
-        received.outcome = Download::Outcome::Broken;
-        received.error = u"No data for %1 ms"_s.arg(m_stallTimeout.count());
-        break;
-    case Stop::TooLong:
-        received.outcome = Download::Outcome::Broken;
-        received.error = u"Not done after %1 ms"_s.arg(m_totalTimeout.count());
-        break;
-    case Stop::TooBig:
-        received.outcome = Download::Outcome::Broken;
-        received.error = u"Body longer than %1 bytes"_s.arg(m_maxBodySize);
-        break;
-    case Stop::BadStatus:
-        received.outcome = Download::Outcome::Failed;
-        received.body.clear();
-        received.error = statusText(reply);
-        break;
-    case Stop::None:
-        if (!isSuccess(status)) {
+    // The outcome.
+    received.body = std::move(exchange.body);
+    received.outcome = Download::Outcome::Broken;
+    switch (end) {
+    case Exchange::End::Stalled:
+        received.error = stallText(exchange, m_stallTimeout);
+        return received;
+    case Exchange::End::TooLong:
+        received.error = u"not done after %1 (%2 in)"_s.arg(durationText(m_totalTimeout),
+                                                            sizeText(exchange.received));
+        return received;
+    case Exchange::End::TooBig:
+        received.error = u"body longer than %1"_s.arg(sizeText(m_maxBodySize));
+        return received;
+    case Exchange::End::SocketError:
+        received.error = exchange.socketError;
+        if (!response.headIsIn()) {
             received.outcome = Download::Outcome::Failed;
             received.body.clear();
-            received.error = reply.error() != QNetworkReply::NoError ? reply.errorString()
-                                                                     : statusText(reply);
-        } else if (reply.error() != QNetworkReply::NoError) {
-            received.outcome = Download::Outcome::Broken;
-            received.error = reply.errorString();
-        } else {
-            received.outcome = Download::Outcome::Complete;
         }
+        return received;
+    case Exchange::End::HeadIsEnough:
+    case Exchange::End::Finished:
         break;
     }
+    if (!response.headIsIn() || !isSuccess(response.status())) {
+        received.outcome = Download::Outcome::Failed;
+        received.body.clear();
+        received.error = response.headIsIn() ? statusText(response) : response.problem();
+    } else if (const QByteArray coding = unaskedCoding(response); !coding.isEmpty()) {
+        received.outcome = Download::Outcome::Failed;
+        received.body.clear();
+        received.error = u"the server sent the body %1-encoded, not as it is"_s.arg(
+            QString::fromLatin1(coding));
+    } else if (response.state() != HttpResponseReader::State::Done) {
+        received.error = response.problem();
+    } else {
+        received.outcome = Download::Outcome::Complete;
+    }
+    if (received.outcome != Download::Outcome::Complete && received.error.isEmpty())
+        received.error = u"the answer ended without a reason given"_s;
     return received;
 }
 
 StatusProbe HttpClient::probeStatus(const QUrl &url)
 {
-    // A manager of its own, so nothing (connections, cookies) outlives the probe.
-    QNetworkAccessManager manager;
-    QNetworkRequest request(url);
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                         QNetworkRequest::ManualRedirectPolicy);
-    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
-                         QNetworkRequest::AlwaysNetwork);
-    request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
-    request.setRawHeader("User-Agent"_ba, "InetURL:/1.0"_ba);
-    request.setRawHeader("Cache-Control"_ba, "no-cache"_ba);
-    request.setRawHeader("Pragma"_ba, "no-cache"_ba);
-
-    // Ending the wait and deleting the reply ends the transfer: the body is
-    // never read.
-    const std::unique_ptr<QNetworkReply> reply(manager.get(request));
-    TransferWait wait(*reply, std::nullopt, m_probeTimeout);
     StatusProbe probe;
-    const auto takeStatus = [&] {
-        const QVariant value = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-        if (probe.status == 0 && value.isValid())
-            probe.status = value.toInt();
-        if (probe.status != 0)
-            wait.stop();
-    };
-    connect(reply.get(), &QNetworkReply::metaDataChanged, reply.get(), takeStatus);
-
-    if (wait.run() == TransferWait::End::TooLong) {
-        probe.error = u"no answer within "_s + durationText(m_probeTimeout);
+    if (!isPlainHttpUrl(url)) {
+        probe.error = u"not a plain HTTP address: "_s + url.toString();
         return probe;
     }
-    takeStatus();
-    if (probe.status == 0) {
-        probe.error = reply->error() != QNetworkReply::NoError ? reply->errorString()
-                                                               : u"no status in the answer"_s;
+    // A connection of its own, no cookie and no cache on either side; the
+    // body is never read.
+    const QByteArray request = requestHead(url, {
+        {"User-Agent"_ba, "InetURL:/1.0"_ba},
+        {"Cache-Control"_ba, "no-cache"_ba},
+        {"Pragma"_ba, "no-cache"_ba},
+    });
+    Exchange exchange;
+    const Exchange::End end = exchange.run(
+        url, request, {std::nullopt, m_probeTimeout, 0, [](const HttpResponseReader &) { return true; }});
+    if (exchange.response.headIsIn()) {
+        probe.status = exchange.response.status();
+        return probe;
     }
+    switch (end) {
+    case Exchange::End::TooLong:
+        probe.error = u"no answer within "_s + durationText(m_probeTimeout);
+        break;
+    case Exchange::End::SocketError:
+        probe.error = exchange.socketError;
+        break;
+    default:
+        probe.error = exchange.response.problem();
+        break;
+    }
+    if (probe.error.isEmpty())
+        probe.error = u"no status in the answer"_s;
     return probe;
 }

@@ -1,15 +1,12 @@
 #pragma once
 
 #include <QByteArray>
-#include <QNetworkAccessManager>
-#include <QNetworkRequest>
+#include <QNetworkCookieJar>
 #include <QObject>
 #include <QString>
 #include <QUrl>
 
 #include <chrono>
-
-class QNetworkReply;
 
 // The only addresses the client fetches: http:// with a host.
 bool isPlainHttpUrl(const QUrl &url);
@@ -50,7 +47,7 @@ public:
     explicit HttpClient(QObject *parent = nullptr);
 
     // A download that receives nothing for this long is given up as broken;
-    // connecting counts.
+    // connecting counts, and so does every byte of the answer, head included.
     void setStallTimeout(std::chrono::milliseconds timeout) { m_stallTimeout = timeout; }
     // A download that is still running after this long is given up as broken.
     void setTotalTimeout(std::chrono::milliseconds timeout) { m_totalTimeout = timeout; }
@@ -59,9 +56,13 @@ public:
     // A probe that has no status after this long has no answer.
     void setProbeTimeout(std::chrono::milliseconds timeout) { m_probeTimeout = timeout; }
 
-    // Plain HTTP GET, direct, redirects not followed; the body comes back as
-    // bytes. Blocks the caller; the window still paints meanwhile, but user
-    // input waits until the download has ended.
+    // Plain HTTP/1.1 GET, direct, redirects not followed; the body comes
+    // back as the server sent it (Accept-Encoding: identity). A body whose
+    // end is unknown or comes early (a Content-Length that is not one plain
+    // number, or two that disagree; a bad chunk size; a close before the
+    // announced length or the last chunk) counts as broken. Blocks the
+    // caller; the window still paints meanwhile, but user input waits until
+    // the download has ended.
     Download get(const QUrl &url);
 
     // Asks for url and reads only the status: nothing is kept from one probe
@@ -71,14 +72,7 @@ public:
     StatusProbe probeStatus(const QUrl &url);
 
 private:
-    // Why a feed download ended before its reply finished, if it did.
-    enum class Stop { None, BadStatus, Stalled, TooLong, TooBig };
-
-    QNetworkRequest feedRequest(const QUrl &url) const;
-    // How the download went, from the reply and why the wait ended.
-    Download feedOutcome(const QNetworkReply &reply, Stop stop, Download received) const;
-
-    QNetworkAccessManager m_manager;
+    QNetworkCookieJar m_cookies;
     std::chrono::milliseconds m_stallTimeout = defaultStallTimeout;
     std::chrono::milliseconds m_totalTimeout = defaultTotalTimeout;
     std::chrono::milliseconds m_probeTimeout = defaultProbeTimeout;
