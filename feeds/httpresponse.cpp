@@ -138,6 +138,7 @@ void HttpResponseReader::readHead()
     }
     m_state = State::Body;
     chooseFraming();
+    m_headIsIn = m_state != State::Broken;
 }
 
 bool HttpResponseReader::parseHead(const QByteArray &head)

@@ -32,7 +32,8 @@ public:
     void close();
 
     State state() const { return m_state; }
-    bool headIsIn() const { return m_state != State::Head && m_status != 0; }
+    // The status line and headers are in and say how the body is framed.
+    bool headIsIn() const { return m_headIsIn; }
     int status() const { return m_status; }
     const QByteArray &reasonPhrase() const { return m_reason; }
     // Every value of the header, in order; names in any case.
@@ -64,6 +65,7 @@ private:
 
     State m_state = State::Head;
     QByteArray m_pending; // received, not yet read
+    bool m_headIsIn = false;
     int m_status = 0;
     QByteArray m_reason;
     QList<QPair<QByteArray, QByteArray>> m_headers;

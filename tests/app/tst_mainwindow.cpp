@@ -397,6 +397,19 @@ private Q_SLOTS:
         cutTitle.cutAfter = 12;
         QTest::newRow("cut inside the title") << u"served"_s << cutTitle << u"Incomplete draw: "_s << 0
                                               << u"closed"_s;
+        Answer badChunk;
+        badChunk.rawHead = "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n"_ba;
+        badChunk.body = QByteArray::number(cut.cutAfter, 16) + "\r\n" + kFonbet.first(cut.cutAfter)
+                        + "\r\nzz\r\n" + kFonbet.sliced(cut.cutAfter) + "\r\n0\r\n\r\n";
+        QTest::newRow("bad chunk size after one match")
+            << u"served"_s << badChunk << u"Fon draw (incomplete)"_s << 1
+            << u"chunk size 'zz' is not a hexadecimal number, after "_s;
+        Answer badLength = Answer::ok(kFonbet);
+        badLength.headers.append({"Content-Length"_ba, "-1"_ba});
+        badLength.cutAfter = cut.cutAfter;
+        QTest::newRow("Content-Length -1, cut after one match")
+            << u"served"_s << badLength << u"Fon draw (incomplete)"_s << 1
+            << u"Content-Length '-1' is not a number"_s;
         Answer stall = Answer::ok(kFonbet);
         stall.stallAfter = cut.cutAfter;
         QTest::newRow("stalls after one match") << u"served"_s << stall << u"Fon draw (incomplete)"_s << 1

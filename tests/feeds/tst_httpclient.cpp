@@ -262,7 +262,7 @@ private Q_SLOTS:
         QTest::newRow("closed before the last chunk") << raw(chunked, firstChunk) << Outcome::Broken
             << body.first(10) << u"connection closed inside the chunked body after 10 bytes"_s;
         QTest::newRow("another transfer coding") << raw("Transfer-Encoding: gzip, chunked\r\n"_ba, body)
-            << Outcome::Broken << QByteArray() << u"Transfer-Encoding 'gzip, chunked' is not supported"_s;
+            << Outcome::Failed << QByteArray() << u"Transfer-Encoding 'gzip, chunked' is not supported"_s;
 
         // Content coding: asked for as it is, so anything else is of no use.
         QTest::newRow("gzip-encoded body") << raw("Content-Encoding: gzip\r\n"_ba + length("20"),
@@ -280,6 +280,9 @@ private Q_SLOTS:
         Answer flood = raw(QByteArray("X-Flood: ").append(70'000, 'f') + "\r\n"_ba, body);
         QTest::newRow("header flood") << flood << Outcome::Failed << QByteArray()
                                       << u"response head longer than 65,536 bytes"_s;
+        Answer badHeader = raw("Content Length: 5\r\n"_ba, body);
+        QTest::newRow("malformed header line") << badHeader << Outcome::Failed << QByteArray()
+                                               << u"malformed header line 'Content Length: 5'"_s;
         Answer cutHead;
         cutHead.rawHead = "HTTP/1.1 200 OK\r\nContent-Le"_ba;
         cutHead.cutAfter = 0;
