@@ -1,12 +1,9 @@
 #include "feeds/httpclient.h"
 
+#include "feeds/httpexchange.h"
 #include "feeds/httpresponse.h"
 
-#include <QEventLoop>
 #include <QNetworkCookie>
-#include <QNetworkProxy>
-#include <QTcpSocket>
-#include <QTimer>
 
 #include <optional>
 
@@ -47,150 +44,7 @@ QString statusText(const HttpResponseReader &response)
     return text.trimmed();
 }
 
-// "GET" and the headers, for a request on a connection of its own.
-QByteArray requestHead(const QUrl &url, const QList<QPair<QByteArray, QByteArray>> &headers)
-{
-    QByteArray target = url.path(QUrl::FullyEncoded).toLatin1();
-    if (target.isEmpty())
-        target = "/";
-    if (url.hasQuery())
-        target += '?' + url.query(QUrl::FullyEncoded).toLatin1();
-    QByteArray host = url.host(QUrl::FullyEncoded).toLatin1();
-    if (host.contains(':'))
-        host = '[' + host + ']';
-    if (url.port() != -1 && url.port() != 80)
-        host += ':' + QByteArray::number(url.port());
-
-    QByteArray head = "GET " + target + " HTTP/1.1\r\nHost: " + host + "\r\n";
-    for (const auto &[name, value] : headers)
-        head += name + ": " + value + "\r\n";
-    return head + "Connection: close\r\n\r\n";
-}
-
-// One request on a connection of its own, and the wait for its answer: a
-// local event loop that holds user input back, ended by the answer, by the
-// connection, or by a bound. Every byte of the answer counts as progress.
-class Exchange
-{
-public:
-    enum class End {
-        Finished,    // the answer is read, whole or broken off
-        HeadIsEnough, // the head is in and the body is not wanted
-        SocketError, // see socketError
-        Stalled,
-        TooLong,
-        TooBig,
-    };
-
-    struct Limits
-    {
-        std::optional<std::chrono::milliseconds> stall;
-        std::chrono::milliseconds total;
-        qint64 maxBodySize = 0;
-        // Ends the exchange once the head is in, given the head.
-        std::function<bool(const HttpResponseReader &)> headIsEnough;
-    };
-
-    HttpResponseReader response;
-    QByteArray body;
-    QString socketError;
-    bool connected = false;
-    qint64 received = 0; // bytes of the answer, head included
-
-    End run(const QUrl &url, const QByteArray &request, const Limits &limits)
-    {
-        QTcpSocket socket;
-        socket.setProxy(QNetworkProxy::NoProxy);
-        QEventLoop loop;
-        QTimer stall;
-        QTimer total;
-        for (QTimer *timer : {&stall, &total}) {
-            timer->setSingleShot(true);
-            timer->setTimerType(Qt::PreciseTimer);
-        }
-        std::optional<End> end;
-        const auto finish = [&](End why) {
-            if (end)
-                return;
-            end = why;
-            loop.quit();
-        };
-        const auto progress = [&] {
-            if (limits.stall)
-                stall.start(*limits.stall);
-        };
-        const auto read = [&] {
-            const QByteArray bytes = socket.readAll();
-            if (bytes.isEmpty() || end)
-                return;
-            received += bytes.size();
-            progress();
-            const bool headWasIn = response.headIsIn();
-            response.take(bytes);
-            if (!headWasIn && response.headIsIn() && limits.headIsEnough
-                && limits.headIsEnough(response)) {
-                finish(End::HeadIsEnough);
-                return;
-            }
-            const QByteArray piece = response.takeBody();
-            const qint64 room = limits.maxBodySize - body.size();
-            if (piece.size() > room) {
-                body.append(piece.first(room));
-                finish(End::TooBig);
-                return;
-            }
-            body.append(piece);
-            if (response.state() == HttpResponseReader::State::Done
-                || response.state() == HttpResponseReader::State::Broken)
-                finish(End::Finished);
-        };
-        const auto closed = [&] {
-            if (end)
-                return;
-            read();
-            response.close();
-            finish(End::Finished);
-        };
-
-        QObject::connect(&socket, &QTcpSocket::connected, &loop, [&] {
-            connected = true;
-            progress();
-            socket.write(request);
-        });
-        QObject::connect(&socket, &QTcpSocket::readyRead, &loop, read);
-        QObject::connect(&socket, &QTcpSocket::disconnected, &loop, closed);
-        QObject::connect(&socket, &QTcpSocket::errorOccurred, &loop,
-                         [&](QAbstractSocket::SocketError error) {
-                             switch (error) {
-                             case QAbstractSocket::RemoteHostClosedError:
-                                 closed();
-                                 return;
-                             case QAbstractSocket::ConnectionRefusedError:
-                                 socketError = u"connection refused"_s;
-                                 break;
-                             case QAbstractSocket::HostNotFoundError:
-                                 socketError = u"host %1 not found"_s.arg(url.host());
-                                 break;
-                             default:
-                                 socketError = socket.errorString();
-                                 break;
-                             }
-                             finish(End::SocketError);
-                         });
-        QObject::connect(&stall, &QTimer::timeout, &loop, [&] { finish(End::Stalled); });
-        QObject::connect(&total, &QTimer::timeout, &loop, [&] { finish(End::TooLong); });
-
-        progress();
-        total.start(limits.total);
-        socket.connectToHost(url.host(), quint16(url.port(80)));
-        if (!end)
-            loop.exec(QEventLoop::ExcludeUserInputEvents);
-        socket.abort();
-        return *end;
-    }
-};
-
-QString stallText(const Exchange &exchange, std::chrono::milliseconds bound)
+QString stallText(const HttpExchange &exchange, std::chrono::milliseconds bound)
 {
     if (!exchange.connected)
         return u"no connection within "_s + durationText(bound);
@@ -219,13 +73,31 @@ HttpClient::HttpClient(QObject *parent) : QObject(parent)
 
 Download HttpClient::get(const QUrl &url)
 {
-    Download received;
     if (!isPlainHttpUrl(url)) {
-        received.error = u"not a plain HTTP address: "_s + url.toString();
-        return received;
+        Download refused;
+        refused.error = u"not a plain HTTP address: "_s + url.toString();
+        return refused;
     }
+    HttpExchange exchange;
+    // The body of an error page or a redirect is never used, nor one in a
+    // coding that was not asked for.
+    const HttpExchange::End end = exchange.run(
+        url, feedRequest(url),
+        {m_stallTimeout, m_totalTimeout, m_maxBodySize, [](const HttpResponseReader &response) {
+             return !isSuccess(response.status()) || !unaskedCoding(response).isEmpty();
+         }});
+    if (exchange.response.headIsIn()) {
+        for (const QByteArray &value : exchange.response.headerValues("Set-Cookie"))
+            m_cookies.setCookiesFromUrl(QNetworkCookie::parseCookies(value), url);
+    }
+    Download received = feedOutcome(exchange, end);
+    if (received.outcome != Download::Outcome::Complete && received.error.isEmpty())
+        received.error = u"the answer ended without a reason given"_s;
+    return received;
+}
 
-    // The request.
+QByteArray HttpClient::feedRequest(const QUrl &url) const
+{
     QList<QPair<QByteArray, QByteArray>> headers{
         {"Accept"_ba, "text/html, */*"_ba},
         {"Content-Type"_ba, "text/html"_ba},
@@ -237,44 +109,35 @@ Download HttpClient::get(const QUrl &url)
         cookies += (cookies.isEmpty() ? "" : "; ") + cookie.toRawForm(QNetworkCookie::NameAndValueOnly);
     if (!cookies.isEmpty())
         headers.append({"Cookie"_ba, cookies});
+    return HttpExchange::requestHead(url, headers);
+}
 
-    // The wait. The body of an error page or a redirect is never used, nor
-    // one in a coding that was not asked for.
-    Exchange exchange;
-    const Exchange::End end = exchange.run(
-        url, requestHead(url, headers),
-        {m_stallTimeout, m_totalTimeout, m_maxBodySize, [](const HttpResponseReader &response) {
-             return !isSuccess(response.status()) || !unaskedCoding(response).isEmpty();
-         }});
+Download HttpClient::feedOutcome(HttpExchange &exchange, HttpExchange::End end) const
+{
     const HttpResponseReader &response = exchange.response;
-    if (response.headIsIn()) {
-        for (const QByteArray &value : response.headerValues("Set-Cookie"))
-            m_cookies.setCookiesFromUrl(QNetworkCookie::parseCookies(value), url);
-    }
-
-    // The outcome.
+    Download received;
     received.body = std::move(exchange.body);
     received.outcome = Download::Outcome::Broken;
     switch (end) {
-    case Exchange::End::Stalled:
+    case HttpExchange::End::Stalled:
         received.error = stallText(exchange, m_stallTimeout);
         return received;
-    case Exchange::End::TooLong:
+    case HttpExchange::End::TooLong:
         received.error = u"not done after %1 (%2 in)"_s.arg(durationText(m_totalTimeout),
                                                             sizeText(exchange.received));
         return received;
-    case Exchange::End::TooBig:
+    case HttpExchange::End::TooBig:
         received.error = u"body longer than %1"_s.arg(sizeText(m_maxBodySize));
         return received;
-    case Exchange::End::SocketError:
+    case HttpExchange::End::SocketError:
         received.error = exchange.socketError;
         if (!response.headIsIn()) {
             received.outcome = Download::Outcome::Failed;
             received.body.clear();
         }
         return received;
-    case Exchange::End::HeadIsEnough:
-    case Exchange::End::Finished:
+    case HttpExchange::End::HeadIsEnough:
+    case HttpExchange::End::Finished:
         break;
     }
     if (!response.headIsIn() || !isSuccess(response.status())) {
@@ -291,8 +154,6 @@ Download HttpClient::get(const QUrl &url)
     } else {
         received.outcome = Download::Outcome::Complete;
     }
-    if (received.outcome != Download::Outcome::Complete && received.error.isEmpty())
-        received.error = u"the answer ended without a reason given"_s;
     return received;
 }
 
@@ -305,23 +166,23 @@ StatusProbe HttpClient::probeStatus(const QUrl &url)
     }
     // A connection of its own, no cookie and no cache on either side; the
     // body is never read.
-    const QByteArray request = requestHead(url, {
+    const QByteArray request = HttpExchange::requestHead(url, {
         {"User-Agent"_ba, "InetURL:/1.0"_ba},
         {"Cache-Control"_ba, "no-cache"_ba},
         {"Pragma"_ba, "no-cache"_ba},
     });
-    Exchange exchange;
-    const Exchange::End end = exchange.run(
+    HttpExchange exchange;
+    const HttpExchange::End end = exchange.run(
         url, request, {std::nullopt, m_probeTimeout, 0, [](const HttpResponseReader &) { return true; }});
     if (exchange.response.headIsIn()) {
         probe.status = exchange.response.status();
         return probe;
     }
     switch (end) {
-    case Exchange::End::TooLong:
+    case HttpExchange::End::TooLong:
         probe.error = u"no answer within "_s + durationText(m_probeTimeout);
         break;
-    case Exchange::End::SocketError:
+    case HttpExchange::End::SocketError:
         probe.error = exchange.socketError;
         break;
     default:

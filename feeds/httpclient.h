@@ -1,5 +1,7 @@
 #pragma once
 
+#include "feeds/httpexchange.h"
+
 #include <QByteArray>
 #include <QNetworkCookieJar>
 #include <QObject>
@@ -72,6 +74,11 @@ public:
     StatusProbe probeStatus(const QUrl &url);
 
 private:
+    // The feed request's head, with the cookies held for url.
+    QByteArray feedRequest(const QUrl &url) const;
+    // How the download went, from the exchange and why it ended; takes its body.
+    Download feedOutcome(HttpExchange &exchange, HttpExchange::End end) const;
+
     QNetworkCookieJar m_cookies;
     std::chrono::milliseconds m_stallTimeout = defaultStallTimeout;
     std::chrono::milliseconds m_totalTimeout = defaultTotalTimeout;
