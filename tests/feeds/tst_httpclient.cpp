@@ -241,6 +241,18 @@ private Q_SLOTS:
         QTest::newRow("chunked") << raw(chunked, firstChunk + "5;name=value\r\n"_ba + body.sliced(10, 5)
                                                      + "\r\n0\r\nX-Trailer: 1\r\n\r\n"_ba)
             << Outcome::Complete << body.first(15) << QString();
+        Answer chunkedPieces = raw(chunked, firstChunk + "5;name=value\r\n"_ba + body.sliced(10, 5)
+                                                + "\r\n0\r\nX-Trailer: 1\r\n\r\n"_ba);
+        chunkedPieces.dripHead = true;
+        chunkedPieces.dripBytes = 3;
+        chunkedPieces.dripInterval = 1ms;
+        QTest::newRow("chunked, head and body in 3-byte pieces") << chunkedPieces << Outcome::Complete
+                                                                 << body.first(15) << QString();
+        Answer lengthPieces = raw(length("100"), body, 50);
+        lengthPieces.dripBytes = 7;
+        lengthPieces.dripInterval = 1ms;
+        QTest::newRow("length, body in 7-byte pieces, closed early") << lengthPieces << Outcome::Broken
+            << body.first(50) << u"connection closed after 50 of 100 bytes"_s;
         QTest::newRow("chunked beats a length") << raw(length("3") + chunked, firstChunk + "0\r\n\r\n"_ba)
             << Outcome::Complete << body.first(10) << QString();
         QTest::newRow("chunk size zz") << raw(chunked, firstChunk + "zz\r\n"_ba + body + "\r\n0\r\n\r\n"_ba)
