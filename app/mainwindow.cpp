@@ -2,6 +2,7 @@
 
 #include "app/desktop.h"
 #include "app/drawfile.h"
+#include "app/drawtitle.h"
 #include "views/linklabel.h"
 #include "views/radiobox.h"
 #include "app/skin.h"
@@ -340,15 +341,23 @@ void TForm1::FormCreate()
 
 void TForm1::spSkinXFormButton1Click()
 {
-    const bool current = [this] {
+    const VersionCheck check = [this] {
         BusyCursor busy;
-        return CheckVersionUrl(vendor::markerUrl(m_server).toString());
+        return checkVersion(*IdHTTP1, vendor::markerUrl(m_server).toString());
     }();
-    if (!current) {
+    switch (check.state) {
+    case VersionCheck::State::Unreachable:
+        // Not a verdict on the version: the About page stays, and Start
+        // asks again.
+        m_desktop.showMessage(this, unreachableMessage(check));
+        return;
+    case VersionCheck::State::Retired:
         m_desktop.showMessage(this, vendor::updateMessage(m_server));
         m_desktop.openUrl(vendor::downloadPageUrl(m_server));
         close();
         return;
+    case VersionCheck::State::Current:
+        break;
     }
     LoadBookmakerFeed(Bookmaker::FonBet);
     // Show the draw tab before making it current: a hidden tab can't be.
@@ -383,9 +392,9 @@ void TForm1::LoadBookmakerFeed(Bookmaker bookmaker)
 {
     BusyCursor busy;
     ::LoadBookmakerFeed(bookmaker, *IdHTTP1, m_server, *m_matches,
-                        [this](const QString &title) {
+                        [this](const QString &title, const FeedDownload &download) {
                             m_drawTitle = title;
-                            tirage->setText(title);
+                            showDrawTitle(*tirage, title, download);
                         });
 }
 
