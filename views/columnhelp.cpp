@@ -23,12 +23,42 @@ QString outcomeName(int outcome)
     }
 }
 
+// Columns 12 to 25: what the match searches found, seen in the detail panel.
+QString searchColumn(int column)
+{
+    using namespace matchcol;
+    struct Search
+    {
+        int first;
+        const char16_t *side;
+        bool joint;
+    };
+    static constexpr Search searches[] = {{BookSeparate1, u"bookmaker's", false},
+                                          {PoolSeparate1, u"pool's", false},
+                                          {BookJoint1, u"bookmaker's", true},
+                                          {PoolJoint1, u"pool's", true}};
+    for (const Search &search : searches) {
+        if (column < search.first)
+            continue;
+        const QString what = search.joint ? u"joint search (1, X and 2 taken together)"_s
+                                          : u"separate search (1, X and 2 searched one by one, then averaged)"_s;
+        const QString side = QString::fromUtf16(search.side);
+        if (column - search.first == 3)
+            return u"How many past matches the %1 %2 found. Shown in the detail panel."_s.arg(side, what);
+        return u"The percentage of %1 among past matches found by the %2 %3. Shown in the detail panel."_s.arg(
+            outcomeName(column - search.first), side, what);
+    }
+    return {};
+}
+
 } // namespace
 
 QString columnhelp::matchColumn(int column)
 {
     using namespace matchcol;
     const auto outcome = [](int first, int c) { return outcomeName(c - first); };
+    if (column >= PoolJoint1 && column <= BookSeparate2)
+        return searchColumn(column);
     switch (column) {
     case Sport:
         return u"Sport: a football or a hockey puck (the league names hockey). "
@@ -51,30 +81,6 @@ QString columnhelp::matchColumn(int column)
     case BookX:
     case Book2:
         return u"The bookmaker's probability, in percent, of %1."_s.arg(outcome(Book1, column));
-    case PoolJoint1:
-    case PoolJointX:
-    case PoolJoint2:
-        return u"The percentage of %1 among past matches found by the pool's joint search "
-               "(1, X and 2 taken together). Shown in the detail panel."_s.arg(outcome(PoolJoint1, column));
-    case PoolJointCount:
-        return u"How many past matches the pool's joint search found. Shown in the detail panel."_s;
-    case BookJoint1:
-    case BookJointX:
-    case BookJoint2:
-        return u"The percentage of %1 among past matches found by the bookmaker's joint search "
-               "(1, X and 2 taken together). Shown in the detail panel."_s.arg(outcome(BookJoint1, column));
-    case BookJointCount:
-        return u"How many past matches the bookmaker's joint search found. Shown in the detail panel."_s;
-    case PoolSeparate1:
-    case PoolSeparateX:
-    case PoolSeparate2:
-        return u"The percentage of %1 from the pool's separate search (1, X and 2 searched one "
-               "by one, then averaged). Shown in the detail panel."_s.arg(outcome(PoolSeparate1, column));
-    case BookSeparate1:
-    case BookSeparateX:
-    case BookSeparate2:
-        return u"The percentage of %1 from the bookmaker's separate search (1, X and 2 searched "
-               "one by one, then averaged). Shown in the detail panel."_s.arg(outcome(BookSeparate1, column));
     case OBB:
         return u"One Bet Bookmaker: the single outcome (1, X or 2) with the highest percentage in "
                "the bookmaker's joint search."_s + kTextOrder;

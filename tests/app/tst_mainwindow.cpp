@@ -682,6 +682,9 @@ private Q_SLOTS:
         QTest::newRow("Book 2") << u"NX"_s << int(matchcol::Book2) << QStringList{u"bookmaker"_s, u"away win"_s};
         QTest::newRow("pool joint count")
             << u"NX"_s << int(matchcol::PoolJointCount) << QStringList{u"pool's joint search"_s};
+        QTest::newRow("book separate 2")
+            << u"NX"_s << int(matchcol::BookSeparate2)
+            << QStringList{u"bookmaker's separate search"_s, u"away win"_s, u"averaged"_s};
         QTest::newRow("OBB") << u"NX"_s << int(matchcol::OBB)
                              << QStringList{u"single outcome"_s, u"bookmaker's joint search"_s};
         QTest::newRow("DBB") << u"NX"_s << int(matchcol::DBB)
@@ -919,6 +922,24 @@ private Q_SLOTS:
         QVERIFY(saved.open(QIODevice::ReadOnly));
         const CsvForm form = spreadsheet ? CsvForm::Spreadsheet : CsvForm::Plain;
         QCOMPARE(saved.readAll(), drawCsv(u"Fon draw"_s, f.form.matches(), form));
+    }
+
+    // The label marks a cut download; the file still carries the feed's title.
+    void savedTitleIsTheDrawsNotTheLabels()
+    {
+        Fixture f;
+        FakeHttpServer::Answer cut = FakeHttpServer::Answer::ok(kFonbet);
+        cut.cutAfter = kFonbet.indexOf("<MATCH>", kFonbet.indexOf("</MATCH>"));
+        f.server.setAnswer("/vorlan/fonbet.xml"_ba, cut);
+        f.start();
+        QCOMPARE(f.form.tirage->text(), u"Fon draw (incomplete)"_s);
+        QTemporaryDir dir;
+        f.desktop.savePath = dir.filePath(u"saved.csv"_s);
+        f.form.saveDrawAction->trigger();
+        QFile saved(f.desktop.savePath);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readLine(), "Fon draw\n"_ba);
+        QCOMPARE(saved.readAll(), drawCsv(u"Fon draw"_s, f.form.matches()).mid(9));
     }
 
     void saveDrawCancelledOrFailed()
