@@ -274,6 +274,14 @@ void TForm1::bindShortcuts()
     addAction(saveDrawAction);
     NX->setContextMenuPolicy(Qt::ActionsContextMenu);
     NX->addAction(saveDrawAction);
+
+    // Like the REFRESH button, they work only on the draw page.
+    const auto followPage = [this, refresh](int page) {
+        refresh->setEnabled(page == kDrawPage);
+        saveDrawAction->setEnabled(page == kDrawPage);
+    };
+    followPage(Page->currentIndex());
+    connect(Page, &QTabWidget::currentChanged, this, followPage);
 }
 
 void TForm1::saveDrawAs()
