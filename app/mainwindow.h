@@ -12,6 +12,7 @@
 
 class Desktop;
 class QAction;
+class QCloseEvent;
 class GridModel;
 class GridView;
 class HttpClient;
@@ -35,11 +36,6 @@ public:
     // server: the vendor's web server, or a mirror standing in for it.
     TForm1(Desktop &desktop, HttpClient &http, const QUrl &server, QWidget *parent = nullptr);
     ~TForm1() override;
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
-
-public:
 
     // Event handlers; each runs through the error guard when an event fires.
     void spSkinXFormButton2Click();
@@ -68,7 +64,7 @@ public:
     QTabWidget *Page = nullptr;                // the page control: About page and draw page
     QWidget *spSkinTabSheet1 = nullptr;        // the About page
     QLabel *Image1 = nullptr;                  // the About picture, stretched over the page
-    QLabel *spSkinShadowLabel1 = nullptr;      // the version label, "Version: 4.6"
+    QLabel *spSkinShadowLabel1 = nullptr;      // the version label, "Version: " and ours
     LinkLabel *spSkinLinkLabel1 = nullptr;     // the link to the vendor's home page
     QPushButton *spSkinXFormButton1 = nullptr; // the start button on the About page
     QWidget *spSkinTabSheet2 = nullptr;        // the draw page; its tab names the bookmaker
@@ -89,6 +85,10 @@ public:
 
     GridModel &matches() const { return *m_matches; } // what NX shows
     GridModel &details() const { return *m_details; } // what MX shows
+
+protected:
+    // Keeps the arrangement for the next run.
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void createAboutPage();
