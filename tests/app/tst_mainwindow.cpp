@@ -1,5 +1,6 @@
 #include "app/desktop.h"
 #include "app/skin.h"
+#include "tests/app/windowfixture.h"
 #include "views/linklabel.h"
 #include "app/mainwindow.h"
 #include "views/radiobox.h"
@@ -28,111 +29,6 @@ Q_DECLARE_METATYPE(FakeHttpServer::Answer)
 
 namespace {
 
-// Records what the window asks of the desktop, in order, and never blocks.
-struct FakeDesktop final : Desktop
-{
-    QStringList log;
-    void showError(QWidget *, const QString &message) override { log << u"error: "_s + message; }
-    void showMessage(QWidget *, const QString &text) override { log << u"message: "_s + text; }
-    void openUrl(const QUrl &url) override { log << u"open: "_s + url.toString(); }
-};
-
-// Notes the window's closing in the same log as the desktop's calls.
-struct CloseWatcher final : QObject
-{
-    QStringList &log;
-    explicit CloseWatcher(QStringList &l) : log(l) {}
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Close)
-            log << u"close"_s;
-        return false;
-    }
-};
-
-QByteArray match(const QByteArray &league, const QByteArray &num, const QByteArray &home,
-                 const QByteArray &p1 = "50"_ba)
-{
-    return "<MATCH><LEAGUE>"_ba + league + "</LEAGUE><NUM>"_ba + num
-           + "</NUM><DATE>12.12</DATE><TIME>19:00</TIME><HOME>"_ba + home
-           + "</HOME><AWAY>Guests</AWAY><P1>"_ba + p1
-           + "</P1><DRAW>20</DRAW><P2>30</P2><P1B>45</P1B><DRAWB>25</DRAWB><P2B>30</P2B>"
-             "<ITOG>40/35/25<br><b>38/30/32(17)</b></ITOG>"
-             "<ITOG2>40/35/25<br><b>38/30/32(17)</b></ITOG2></MATCH>"_ba;
-}
-
-const QByteArray kFonbet = "<TIRAGE>Fon draw</TIRAGE>"_ba + match("Premier", "1", "Fon A", "9")
-                           + match("NHL Hockey", "2", "Fon B", "45") + match("Liga", "3", "Fon C", "100");
-const QByteArray kMarathon = "<TIRAGE>Marathon draw</TIRAGE>"_ba + match("Liga", "1", "Mar A")
-                             + match("Liga", "2", "Mar B");
-const QByteArray kOneXBet = "<TIRAGE>1x draw</TIRAGE>"_ba + match("Liga", "1", "One A");
-
-struct Fixture
-{
-    FakeHttpServer server;
-    FakeDesktop desktop;
-    HttpClient http;
-    TForm1 form{desktop, http, server.url()};
-    CloseWatcher closes{desktop.log};
-
-    Fixture()
-    {
-        server.setAnswer("/refresh/vorlan4.6.txt"_ba, FakeHttpServer::Answer::ok("ok"_ba));
-        server.setAnswer("/vorlan/fonbet.xml"_ba, FakeHttpServer::Answer::ok(kFonbet));
-        server.setAnswer("/vorlan/marathon.xml"_ba, FakeHttpServer::Answer::ok(kMarathon));
-        server.setAnswer("/vorlan/1xbet.xml"_ba, FakeHttpServer::Answer::ok(kOneXBet));
-        form.installEventFilter(&closes);
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-    }
-
-    QStringList paths() const
-    {
-        QStringList out;
-        for (const auto &request : server.requests())
-            out << QString::fromLatin1(request.path);
-        return out;
-    }
-
-    QString cell(int column, int row) const
-    {
-        QString text;
-        form.matches().GetCellText(column, row, text);
-        return text;
-    }
-
-    QString detail(int column, int row) const
-    {
-        QString text;
-        form.details().GetCellText(column, row, text);
-        return text;
-    }
-
-    void click(QWidget *widget) { QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(10, 10)); }
-
-    void clickCell(int column, int row)
-    {
-        const QRect rect = form.NX->visualRect(form.matches().index(row, column));
-        QTest::mouseClick(form.NX->viewport(), Qt::LeftButton, {}, rect.center());
-    }
-
-    void start()
-    {
-        click(form.spSkinXFormButton1);
-        QCOMPARE(form.Page->currentIndex(), 1);
-    }
-
-    QList<int> visiblePickColumns() const
-    {
-        QList<int> shown;
-        for (int c = matchcol::OBB; c <= matchcol::ADB; ++c) {
-            if (!form.NX->isColumnHidden(c))
-                shown << c;
-        }
-        return shown;
-    }
-};
-
 bool sameImage(const QIcon &a, const QIcon &b)
 {
     return a.pixmap(16, 16).toImage() == b.pixmap(16, 16).toImage();
@@ -148,15 +44,7 @@ private Q_SLOTS:
     void componentsCarryTheirNames()
     {
         Fixture f;
-        const QStringList names{
-            u"Page"_s, u"spSkinTabSheet1"_s, u"Image1"_s, u"spSkinShadowLabel1"_s,
-            u"spSkinLinkLabel1"_s, u"spSkinXFormButton1"_s, u"spSkinTabSheet2"_s,
-            u"spSkinPanel1"_s, u"ch1"_s, u"ch2"_s, u"ch3"_s, u"tirage"_s,
-            u"spSkinXFormButton2"_s, u"NX"_s, u"spSkinCheckRadioBox1"_s,
-            u"spSkinCheckRadioBox2"_s, u"spSkinCheckRadioBox3"_s, u"spSkinCheckRadioBox4"_s,
-            u"spSkinCheckRadioBox5"_s, u"spSkinCheckRadioBox6"_s, u"mmm"_s, u"MX"_s,
-            u"spDynamicSkinForm1"_s};
-        for (const QString &name : names)
+        for (const QString &name : componentNames())
             QVERIFY2(f.form.findChild<QWidget *>(name), qPrintable(name));
     }
 
@@ -262,6 +150,7 @@ private Q_SLOTS:
     void retiredVersionTakesTheUpdatePath()
     {
         QFETCH(int, status);
+        OwnSettings settings;
         FakeDesktop desktop;
         HttpClient http;
         FakeHttpServer server;
