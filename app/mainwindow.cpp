@@ -369,9 +369,9 @@ void TForm1::spSkinXFormButton1Click()
     }
     LoadBookmakerFeed(Bookmaker::FonBet);
     // Show the draw tab before making it current: a hidden tab can't be.
-    Page->setTabVisible(1, true);
-    Page->setCurrentIndex(1);
-    Page->setTabVisible(0, false);
+    Page->setTabVisible(kDrawPage, true);
+    Page->setCurrentIndex(kDrawPage);
+    Page->setTabVisible(kAboutPage, false);
 }
 
 void TForm1::spSkinXFormButton2Click()
