@@ -5,6 +5,8 @@
 
 #include "drawserver.h"
 
+#include "feeds/vendor.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QTextStream>
@@ -15,14 +17,16 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(u"vorlan-demo-server"_s);
+    QCoreApplication::setApplicationVersion(vendor::version);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
         u"Serves sample draw feeds and the version marker on 127.0.0.1."_s);
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption port(u"port"_s, u"Port to listen on; 0 takes a free one."_s,
                                   u"N"_s, u"0"_s);
-    const QCommandLineOption root(u"root"_s, u"Folder holding vorlan/ and refresh/."_s,
+    const QCommandLineOption root(u"root"_s, u"Folder holding the feeds in vorlan/."_s,
                                   u"DIR"_s, QStringLiteral(VORLAN_DEMO_DRAWS));
     const QCommandLineOption retire(u"retire-marker"_s,
                                     u"Answer 404 for the version marker."_s);
