@@ -3,6 +3,7 @@
 // Its output is committed; the build doesn't run it.
 
 #include "aboutpicture.h"
+#include "icofile.h"
 #include "smallpictures.h"
 
 #include <QBuffer>
@@ -86,6 +87,10 @@ int main(int argc, char *argv[])
         {u"icon24.png"_s, applicationIcon(24)},
         {u"icon32.png"_s, applicationIcon(32)},
         {u"icon64.png"_s, applicationIcon(64)},
+        // The desktop's icon theme sizes; not compiled into the program.
+        {u"icon48.png"_s, applicationIcon(48)},
+        {u"icon128.png"_s, applicationIcon(128)},
+        {u"icon256.png"_s, applicationIcon(256)},
         {u"caption-minimize.png"_s, minimizeGlyph()},
         {u"caption-close.png"_s, closeGlyph()},
         {u"radio.png"_s, radioIndicator(false, false)},
@@ -101,5 +106,10 @@ int main(int argc, char *argv[])
     for (const auto &[name, image] : pngs)
         ok = writeFile(out.filePath(name), encoded(image, "png")) && ok;
     ok = writeFile(out.filePath(u"about.jpg"_s), aboutJpeg(aboutPicture())) && ok;
+    // Explorer's and the taskbar's icon, through the Windows build's .rc.
+    QList<QImage> iconSizes;
+    for (int size : {16, 24, 32, 48, 64, 256})
+        iconSizes.append(applicationIcon(size));
+    ok = writeFile(out.filePath(u"vorlan.ico"_s), icoFile(iconSizes)) && ok;
     return ok ? 0 : 1;
 }
