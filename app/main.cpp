@@ -7,33 +7,66 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 #include <cstdio>
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+struct Options
+{
+    QCommandLineParser parser;
+    QCommandLineOption server{u"server"_s,
+                              u"Use the server at <url> (a mirror or test server) instead of the vendor's."_s,
+                              u"url"_s};
+
+    Options()
+    {
+        parser.setApplicationDescription(
+            u"Shows a football and hockey pool draw with the pool's and the bookmaker's "
+            "outcome percentages, and derives picks from them."_s);
+        parser.addHelpOption();
+        parser.addVersionOption();
+        parser.addOption(server);
+    }
+};
+
+// --help and --version answer before the window system starts, so they work
+// without a display. Anything else waits for QApplication, which takes its
+// own options (-platform, -style, ...) out of the arguments first.
+void answerHelpAndVersion(int argc, char *argv[])
+{
+    int count = argc;
+    const QCoreApplication core(count, argv);
+    Options options;
+    options.parser.parse(QCoreApplication::arguments()); // errors are reported below
+    if (options.parser.isSet(u"help"_s))
+        options.parser.showHelp(0);
+    if (options.parser.isSet(u"version"_s))
+        options.parser.showVersion();
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(u"Vorlan"_s);
-    QApplication::setApplicationDisplayName(u"Vorlan"_s);
-    QApplication::setApplicationVersion(vendor::version);
+    QCoreApplication::setApplicationName(u"Vorlan"_s);
+    QCoreApplication::setApplicationVersion(vendor::version);
+    answerHelpAndVersion(argc, argv);
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        u"Shows a football and hockey pool draw with the pool's and the bookmaker's "
-        "outcome percentages, and derives picks from them."_s);
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption server(
-        u"server"_s, u"Use the server at <url> (a mirror or test server) instead of the vendor's."_s,
-        u"url"_s);
-    parser.addOption(server);
-    parser.process(app);
-    const QUrl serverUrl = vendor::serverUrl(parser.value(server));
+    QApplication app(argc, argv);
+    QApplication::setApplicationDisplayName(u"Vorlan"_s);
+    // Wayland desktops match the window to vorlan.desktop by this name.
+    QGuiApplication::setDesktopFileName(u"vorlan"_s);
+
+    Options options;
+    options.parser.process(app);
+    const QUrl serverUrl = vendor::serverUrl(options.parser.value(options.server));
     if (!isPlainHttpUrl(serverUrl)) {
         std::fprintf(stderr, "vorlan: --server needs a plain http:// address with a host: %s\n",
-                     qPrintable(parser.value(server)));
+                     qPrintable(options.parser.value(options.server)));
         return 2;
     }
 

@@ -84,6 +84,13 @@ public:
     Q_DISABLE_COPY_MOVE(BusyCursor)
 };
 
+// A picture at the density of the screen it is shown on: QIcon takes the
+// "@2x" variant on a 2x screen, where a plain QPixmap would be upscaled.
+QPixmap sharpPixmap(const QString &path, QSize size, qreal devicePixelRatio)
+{
+    return QIcon(path).pixmap(size, devicePixelRatio);
+}
+
 } // namespace
 
 TForm1::TForm1(Desktop &desktop, HttpClient &http, const QUrl &server, QWidget *parent)
@@ -97,7 +104,9 @@ TForm1::TForm1(Desktop &desktop, HttpClient &http, const QUrl &server, QWidget *
     setWindowTitle(u"Vorlan"_s);
     setWindowIcon(applicationIcon());
 
-    ImageList1 = {QPixmap(u":/pictures/football.png"_s), QPixmap(u":/pictures/puck.png"_s)};
+    const qreal ratio = devicePixelRatio();
+    ImageList1 = {sharpPixmap(u":/pictures/football.png"_s, QSize(16, 16), ratio),
+                  sharpPixmap(u":/pictures/puck.png"_s, QSize(16, 16), ratio)};
     ImageList2 = {QIcon(u":/pictures/info.png"_s), QIcon(u":/pictures/fonbet.png"_s),
                   QIcon(u":/pictures/marathon.png"_s), QIcon(u":/pictures/onexbet.png"_s)};
 
@@ -137,7 +146,9 @@ void TForm1::createAboutPage()
 
     Image1 = place(new QLabel(spSkinTabSheet1), u"Image1"_s, QRect(0, 0, 683, 486));
     Image1->setScaledContents(true); // stretched, proportions not kept
-    Image1->setPixmap(QPixmap(u":/pictures/about.jpg"_s));
+    // Stored at the page's size (and twice that as "@2x"), so start-up
+    // decodes only what is shown.
+    Image1->setPixmap(sharpPixmap(u":/pictures/about.jpg"_s, Image1->size(), devicePixelRatio()));
 
     spSkinShadowLabel1 = place(new QLabel(u"Version: "_s + vendor::version, spSkinTabSheet1),
                                u"spSkinShadowLabel1"_s, QRect(584, 8, 76, 19));

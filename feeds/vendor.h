@@ -1,5 +1,7 @@
 #pragma once
 
+#include "vorlanversion.h"
+
 #include <QString>
 #include <QUrl>
 
@@ -7,7 +9,8 @@
 namespace vendor {
 
 inline const QString host = QStringLiteral("vorlan.example");
-inline const QString version = QStringLiteral("4.6");
+// The project version (CMake project()): marker path, About label, --version.
+inline const QString version = QStringLiteral(VORLAN_VERSION);
 
 // "http://" + host, unless a mirror or test server was named instead.
 QUrl serverUrl(const QString &override = {});

@@ -7,6 +7,8 @@ packages=(
     libgl-dev
     fonts-liberation
 )
+# Building and checking the Debian package (scripts/package, tst_package).
+packages+=(dpkg-dev lintian desktop-file-utils appstream file)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

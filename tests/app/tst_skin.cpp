@@ -103,6 +103,7 @@ private Q_SLOTS:
     void skinPicturesExist();
     void skinStoredCompressed();
     void skinElementsInUseHaveRules();
+    void aboutPictureLeavesRoomForControls_data();
     void aboutPictureLeavesRoomForControls();
     void applySkinSetsStyleFontAndIcon();
 
@@ -134,18 +135,25 @@ void TestSkin::pictures_data()
     QTest::addColumn<bool>("clearCorners");
 
     const QSize small(16, 16);
-    QTest::newRow("football") << u":/pictures/football.png"_s << small << true;
-    QTest::newRow("puck") << u":/pictures/puck.png"_s << small << true;
-    QTest::newRow("flag") << u":/pictures/flag.png"_s << small << true;
-    QTest::newRow("info") << u":/pictures/info.png"_s << small << true;
-    QTest::newRow("fonbet") << u":/pictures/fonbet.png"_s << small << true;
-    QTest::newRow("marathon") << u":/pictures/marathon.png"_s << small << true;
-    QTest::newRow("onexbet") << u":/pictures/onexbet.png"_s << small << true;
+    // Each with its "@2x" variant for a 2x screen, twice the size.
+    const QList<std::pair<QString, QSize>> drawn = {
+        {u"football"_s, small}, {u"puck"_s, small},     {u"flag"_s, small},
+        {u"info"_s, small},     {u"fonbet"_s, small},   {u"marathon"_s, small},
+        {u"onexbet"_s, small},  {u"radio"_s, QSize(13, 13)}, {u"radio-checked-hover"_s, QSize(13, 13)},
+        {u"caption-close"_s, QSize(12, 12)},            {u"arrow-up"_s, QSize(9, 9)},
+    };
+    for (const auto &[name, size] : drawn) {
+        QTest::newRow(qPrintable(name)) << u":/pictures/%1.png"_s.arg(name) << size << true;
+        QTest::newRow(qPrintable(name + u"@2x"_s))
+            << u":/pictures/%1@2x.png"_s.arg(name) << size * 2 << true;
+    }
     for (int size : {16, 24, 32, 64}) {
         QTest::addRow("icon%d", size)
             << u":/pictures/icon%1.png"_s.arg(size) << QSize(size, size) << true;
     }
-    QTest::newRow("about") << u":/pictures/about.jpg"_s << QSize(800, 600) << false;
+    // The About picture at the size the page shows it, and twice that.
+    QTest::newRow("about") << u":/pictures/about.jpg"_s << QSize(683, 486) << false;
+    QTest::newRow("about@2x") << u":/pictures/about@2x.jpg"_s << QSize(1366, 972) << false;
 }
 
 // Every picture the program refers to is in the resources, at its size, and
@@ -226,12 +234,20 @@ void TestSkin::skinElementsInUseHaveRules()
 
 // The version label, the link and the start button sit on the picture; their
 // places must be calm, and dark enough for the skin's white label text.
+void TestSkin::aboutPictureLeavesRoomForControls_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::newRow("1x") << u":/pictures/about.jpg"_s;
+    QTest::newRow("2x") << u":/pictures/about@2x.jpg"_s;
+}
+
 void TestSkin::aboutPictureLeavesRoomForControls()
 {
-    QFile file(u":/pictures/about.jpg"_s);
+    QFETCH(QString, path);
+    QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray jpeg = file.readAll();
-    QVERIFY2(jpeg.size() > 150 * 1024 && jpeg.size() < 260 * 1024,
+    QVERIFY2(jpeg.size() > 40 * 1024 && jpeg.size() < 400 * 1024,
              QByteArray::number(jpeg.size()).constData());
     QVERIFY(jpeg.startsWith("\xFF\xD8"_ba));
     QVERIFY(jpeg.contains("\xFF\xC0"_ba));  // baseline frame

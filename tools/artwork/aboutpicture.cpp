@@ -22,7 +22,7 @@ constexpr int Height = 600;
 constexpr int Horizon = 352; // where the stands meet the pitch
 
 // The corner under the version label and the link, kept free of stars, in
-// picture pixels (the page shows the picture stretched to 683 x 486). The
+// plan units (the picture is drawn stretched to the page's 683 x 486). The
 // start button's place, lower right, has only the pitch's faint stripes.
 const QRectF labelCorner(660, 0, 140, 72);
 
@@ -395,13 +395,15 @@ void addGrain(QImage &image)
 
 } // namespace
 
-QImage aboutPicture()
+QImage aboutPicture(QSize size)
 {
-    QImage image(Width, Height, QImage::Format_RGB32);
+    QImage image(size, QImage::Format_RGB32);
     {
         QPainter p(&image);
         p.setRenderHint(QPainter::Antialiasing);
         p.setRenderHint(QPainter::TextAntialiasing);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.scale(qreal(size.width()) / Width, qreal(size.height()) / Height);
         paintSky(p);
         paintChart(p);
         paintStands(p);

@@ -18,19 +18,20 @@ namespace {
 constexpr int Oversample = 8;
 
 // Draws in units of one target pixel on a canvas Oversample times larger,
-// then averages down.
-QImage drawSmall(int width, int height, const std::function<void(QPainter &)> &draw)
+// then averages down to width x height times scale (2 for the @2x variant).
+QImage drawSmall(int width, int height, int scale, const std::function<void(QPainter &)> &draw)
 {
-    QImage canvas(width * Oversample, height * Oversample, QImage::Format_ARGB32_Premultiplied);
+    const int factor = Oversample * scale;
+    QImage canvas(width * factor, height * factor, QImage::Format_ARGB32_Premultiplied);
     canvas.fill(Qt::transparent);
     {
         QPainter p(&canvas);
         p.setRenderHint(QPainter::Antialiasing);
         p.setRenderHint(QPainter::TextAntialiasing);
-        p.scale(Oversample, Oversample);
+        p.scale(factor, factor);
         draw(p);
     }
-    return canvas.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+    return canvas.scaled(width * scale, height * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
         .convertToFormat(QImage::Format_ARGB32);
 }
 
@@ -68,9 +69,9 @@ QPainterPath centredText(const QString &text, qreal pixelSize, QPointF centre)
 
 } // namespace
 
-QImage football()
+QImage football(int scale)
 {
-    return drawSmall(16, 16, paintFootball);
+    return drawSmall(16, 16, scale, paintFootball);
 }
 
 void paintFootball(QPainter &p)
@@ -110,9 +111,9 @@ void paintFootball(QPainter &p)
     p.drawEllipse(c, r - 0.1, r - 0.1);
 }
 
-QImage puck()
+QImage puck(int scale)
 {
-    return drawSmall(16, 16, paintPuck);
+    return drawSmall(16, 16, scale, paintPuck);
 }
 
 void paintPuck(QPainter &p)
@@ -145,9 +146,9 @@ void paintPuck(QPainter &p)
     p.drawArc(top.adjusted(0.4, 0.4, -0.4, -0.4), 20 * 16, 140 * 16);
 }
 
-QImage infoSign()
+QImage infoSign(int scale)
 {
-    return drawSmall(16, 16, [](QPainter &p) {
+    return drawSmall(16, 16, scale, [](QPainter &p) {
         const QPointF c(8, 8);
         QRadialGradient disc(c - QPointF(2, 3), 10);
         disc.setColorAt(0, QColor(120, 184, 255));
@@ -168,9 +169,9 @@ QImage infoSign()
     });
 }
 
-QImage redFlag()
+QImage redFlag(int scale)
 {
-    return drawSmall(16, 16, [](QPainter &p) {
+    return drawSmall(16, 16, scale, [](QPainter &p) {
         p.setPen(Qt::NoPen);
         QLinearGradient pole(2.6, 0, 4.2, 0);
         pole.setColorAt(0, QColor(70, 70, 70));
@@ -197,9 +198,9 @@ QImage redFlag()
     });
 }
 
-QImage bookmakerBadge(const QColor &top, const QColor &bottom, const QString &mark)
+QImage bookmakerBadge(const QColor &top, const QColor &bottom, const QString &mark, int scale)
 {
-    return drawSmall(16, 16, [&](QPainter &p) {
+    return drawSmall(16, 16, scale, [&](QPainter &p) {
         QPainterPath shield;
         shield.moveTo(1.2, 1.2);
         shield.lineTo(14.8, 1.2);
@@ -236,7 +237,7 @@ QImage bookmakerBadge(const QColor &top, const QColor &bottom, const QString &ma
 
 QImage applicationIcon(int size)
 {
-    return drawSmall(size, size, [size](QPainter &p) {
+    return drawSmall(size, size, 1, [size](QPainter &p) {
         // Laid out on a 64-unit square whatever the size.
         p.scale(size / 64.0, size / 64.0);
         const QRectF badge(2, 2, 60, 60);
@@ -273,27 +274,27 @@ QImage applicationIcon(int size)
     });
 }
 
-QImage minimizeGlyph()
+QImage minimizeGlyph(int scale)
 {
-    return drawSmall(12, 12, [](QPainter &p) {
+    return drawSmall(12, 12, scale, [](QPainter &p) {
         p.setPen(Qt::NoPen);
         p.setBrush(Qt::white);
         p.drawRect(QRectF(2, 8, 7, 2.2));
     });
 }
 
-QImage closeGlyph()
+QImage closeGlyph(int scale)
 {
-    return drawSmall(12, 12, [](QPainter &p) {
+    return drawSmall(12, 12, scale, [](QPainter &p) {
         p.setPen(QPen(Qt::white, 2.1, Qt::SolidLine, Qt::SquareCap));
         p.drawLine(QPointF(3, 3), QPointF(9, 9));
         p.drawLine(QPointF(9, 3), QPointF(3, 9));
     });
 }
 
-QImage radioIndicator(bool checked, bool hover)
+QImage radioIndicator(bool checked, bool hover, int scale)
 {
-    return drawSmall(13, 13, [=](QPainter &p) {
+    return drawSmall(13, 13, scale, [=](QPainter &p) {
         const QPointF c(6.5, 6.5);
         QLinearGradient well(1, 1, 12, 12);
         well.setColorAt(0, QColor(204, 218, 238));
@@ -319,9 +320,9 @@ QImage radioIndicator(bool checked, bool hover)
     });
 }
 
-QImage arrowGlyph(int degrees)
+QImage arrowGlyph(int degrees, int scale)
 {
-    return drawSmall(9, 9, [=](QPainter &p) {
+    return drawSmall(9, 9, scale, [=](QPainter &p) {
         p.translate(4.5, 4.5);
         p.rotate(degrees);
         QPolygonF triangle;

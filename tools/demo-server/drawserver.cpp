@@ -42,7 +42,6 @@ DrawServer::DrawServer(const QString &root, bool retireMarker, QObject *parent)
         const QByteArray path = bookmakerInfo(bookmaker).feedPath;
         m_files.insert(path, QString::fromLatin1(path.sliced(1)));
     }
-    m_files.insert(markerPath, QString::fromLatin1(markerPath.sliced(1)));
     connect(&m_listener, &QTcpServer::newConnection, this, &DrawServer::accept);
 }
 
@@ -101,8 +100,10 @@ QByteArray DrawServer::answer(const QByteArray &method, const QByteArray &target
     if (method != "GET" && !head)
         return response(405, "Method Not Allowed", "text/plain", "Method not allowed\n", true);
     const QByteArray path = target.first(target.contains('?') ? target.indexOf('?') : target.size());
-    const bool retired = m_retireMarker && path == markerPath;
-    if (m_files.contains(path) && !retired) {
+    // The marker of this build's own version, whatever the folder holds.
+    if (path == markerPath && !m_retireMarker)
+        return response(200, "OK", "text/plain", vendor::version.toLatin1() + "\r\n", !head);
+    if (m_files.contains(path)) {
         QFile file(m_root.filePath(m_files.value(path)));
         if (file.open(QIODevice::ReadOnly)) {
             const QByteArray type = path.endsWith(".xml") ? "text/xml"_ba : "text/plain"_ba;

@@ -10,8 +10,8 @@
 
 class QTcpSocket;
 
-// Serves the three feeds and the version marker from a folder laid out like
-// the vendor's site, over HTTP/1.1 on 127.0.0.1, one request per connection.
+// Serves the three feeds from a folder laid out like the vendor's site, and
+// the marker of this build's version, over HTTP/1.1 on 127.0.0.1, one request per connection.
 class DrawServer final : public QObject
 {
     Q_OBJECT

@@ -15,7 +15,6 @@ import random
 
 HERE = pathlib.Path(__file__).resolve().parent
 DRAWS = HERE / "draws"
-VERSION = "4.6"
 TITLE = "Тираж № 1234 Футбол-Хоккей"
 
 RPL = "Премьер-лига России"
@@ -114,10 +113,8 @@ def feed(with_date_time, seed):
 
 def main():
     (DRAWS / "vorlan").mkdir(parents=True, exist_ok=True)
-    (DRAWS / "refresh").mkdir(parents=True, exist_ok=True)
     for name, with_date_time, seed in BOOKMAKERS:
         (DRAWS / "vorlan" / name).write_bytes(feed(with_date_time, seed))
-    (DRAWS / "refresh" / f"vorlan{VERSION}.txt").write_bytes(VERSION.encode("ascii") + b"\r\n")
 
 
 if __name__ == "__main__":

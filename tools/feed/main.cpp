@@ -21,6 +21,10 @@
 #include <cstdio>
 #include <optional>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -90,6 +94,7 @@ std::optional<Options> parseOptions(const QStringList &arguments, QString &error
         "the user's locale: UTF-8 with a byte order mark, and \";\" between fields where the "
         "decimal separator is a comma."_s);
     const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption bookmaker(u"bookmaker"_s, u"Whose feed it is: fonbet (default), marathonbet or 1xbet."_s,
                                        u"name"_s, u"fonbet"_s);
     const QCommandLineOption separator(u"decimal-separator"_s,
@@ -118,6 +123,8 @@ std::optional<Options> parseOptions(const QStringList &arguments, QString &error
     }
     if (parser.isSet(help))
         parser.showHelp(Filled);
+    if (parser.isSet(version))
+        parser.showVersion();
 
     Options options;
     if (parser.isSet(spreadsheet))
@@ -196,8 +203,12 @@ int fillAndPrint(const QByteArray &feed, const Options &options, const QString &
 
 int main(int argc, char *argv[])
 {
+#ifdef Q_OS_WIN
+    SetConsoleOutputCP(CP_UTF8); // the CSV and the messages are UTF-8
+#endif
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(u"vorlan-feed"_s);
+    QCoreApplication::setApplicationVersion(vendor::version);
 
     QString error;
     const std::optional<Options> options = parseOptions(QCoreApplication::arguments(), error);
