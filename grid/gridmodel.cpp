@@ -80,6 +80,13 @@ bool GridModel::GetCellText(int column, int row, QString &target) const
     return true;
 }
 
+QString GridModel::cellText(int column, int row) const
+{
+    QString text;
+    GetCellText(column, row, text);
+    return text;
+}
+
 QString GridModel::displayText(int column, const Cell &cell) const
 {
     switch (m_columns[column].kind) {

@@ -40,6 +40,8 @@ public:
     void SetCellText(int column, int row, const QString &text);
     // Out of range: target keeps what it held and false comes back.
     bool GetCellText(int column, int row, QString &target) const;
+    // The same text as a value; empty out of range.
+    QString cellText(int column, int row) const;
 
     // Only for an existing cell.
     CellRef CellAt(int column, int row) const;
