@@ -99,9 +99,9 @@ QString applyRules(const Rule (&rules)[N], const Triple &values)
 // Where one result line goes, and which of its triples gives the picks.
 struct LineColumns
 {
-    int combined; // V1, VX, V2 and count from here on
+    int joint; // V1, VX, V2 and count from here on
     int separate; // V1, VX and V2 from here on
-    bool picksFromCombined;
+    bool picksFromJoint;
     int singlePick;
     int doubleChance;
 };
@@ -127,21 +127,21 @@ void setPicks(GridModel &grid, int row, const LineColumns &line, const Triple &t
 }
 
 // Takes the working text apart as one line: the separate part before "<b>"
-// becomes the working text, the combined part after it is read, then the
+// becomes the working text, the joint part after it is read, then the
 // separate part is cut in place.
 void readLine(ResultLineState &state, const LineColumns &line, int row, GridModel &grid)
 {
     const QByteArray text = std::move(state.workingText);
-    const auto [separate, combined] = CutAt(text, "<b>");
+    const auto [separate, joint] = CutAt(text, "<b>");
     state.workingText = separate.toByteArray();
 
-    if (combined.contains('/')) {
-        const Cut first = CutAt(combined, "/");
+    if (joint.contains('/')) {
+        const Cut first = CutAt(joint, "/");
         const Cut second = CutAt(first.rest, "/");
         const Cut third = CutAt(second.rest, "(");
         const Triple triple{first.left, second.left, third.left};
-        setValues(grid, row, line.combined, {first.left, second.left, third.left, UpTo(third.rest, ')')});
-        if (line.picksFromCombined)
+        setValues(grid, row, line.joint, {first.left, second.left, third.left, UpTo(third.rest, ')')});
+        if (line.picksFromJoint)
             setPicks(grid, row, line, triple);
     }
 
@@ -152,7 +152,7 @@ void readLine(ResultLineState &state, const LineColumns &line, int row, GridMode
         const Triple triple{first.left, second.left, UpTo(second.rest, '<')};
         state.workingText = second.rest.toByteArray();
         setValues(grid, row, line.separate, {triple[V1], triple[VX], triple[V2]});
-        if (!line.picksFromCombined)
+        if (!line.picksFromJoint)
             setPicks(grid, row, line, triple);
     }
 }
@@ -161,10 +161,8 @@ void readLine(ResultLineState &state, const LineColumns &line, int row, GridMode
 void setAgreement(GridModel &grid, int row, int bookColumn, int poolColumn, int target,
                   std::initializer_list<QStringView> codes)
 {
-    QString book;
-    QString pool;
-    grid.GetCellText(bookColumn, row, book);
-    grid.GetCellText(poolColumn, row, pool);
+    const QString book = grid.cellText(bookColumn, row);
+    const QString pool = grid.cellText(poolColumn, row);
     if (book == pool && std::find(codes.begin(), codes.end(), QStringView(book)) != codes.end())
         grid.SetCellText(target, row, book);
 }

@@ -11,7 +11,7 @@ class GridModel;
 // Takes a match's two result lines, ITOG (the pool's) and ITOG2 (the
 // bookmaker's), apart into columns 12 to 25 and makes the picks of 26 to 31.
 // A line reads "V1/VX/V2<br><b>V1/VX/V2(count)</b>": the separate triple,
-// then after "<b>" the combined one. Values stay 8-bit texts until they are
+// then after "<b>" the joint one. Values stay 8-bit texts until they are
 // widened for their cells.
 
 // What one load carries from match to match; made empty when a load starts

@@ -53,11 +53,8 @@ bool writeDrawCsv(QIODevice &out, const QString &title, const GridModel &grid, C
     QStringList fields;
     for (int row = 0; row < grid.RowCount(); ++row) {
         fields.clear();
-        for (int column = 0; column < matchcol::Count; ++column) {
-            QString text;
-            grid.GetCellText(column, row, text);
-            fields.append(text);
-        }
+        for (int column = 0; column < matchcol::Count; ++column)
+            fields.append(grid.cellText(column, row));
         fields.append(grid.hint(matchcol::Sport, row));
         if (!write(csv::record(fields, separator)))
             return false;

@@ -38,11 +38,8 @@ QStringList columns(const QString &layout)
 QStringList resultCells(const GridModel &grid, int row)
 {
     QStringList out;
-    for (int column = matchcol::PoolJoint1; column <= matchcol::ADB; ++column) {
-        QString text;
-        grid.GetCellText(column, row, text);
-        out.append(text);
-    }
+    for (int column = matchcol::PoolJoint1; column <= matchcol::ADB; ++column)
+        out.append(grid.cellText(column, row));
     return out;
 }
 
@@ -226,11 +223,11 @@ private Q_SLOTS:
             << QByteArray() << pool("38/30/32(17)"_ba) + book(kExample)
             << columns(u"0 0 0 0 | 0 0 0 0 | 0 0 0 | 0 0 0 | _ _ _ _ _ _"_s)
             << u"'' is not a valid floating point value"_s;
-        QTest::newRow("combined part without (")
+        QTest::newRow("joint part without (")
             << QByteArray() << pool("40/35/25<br><b>38/30/32"_ba) + book(kExample)
             << columns(u"38 30 0 0 | 0 0 0 0 | 0 0 0 | 0 0 0 | _ _ _ _ _ _"_s)
             << u"'' is not a valid floating point value"_s;
-        QTest::newRow("combined part with a single /")
+        QTest::newRow("joint part with a single /")
             << QByteArray() << pool("40/35/25<br><b>38/32(17)"_ba) + book(kExample)
             << columns(u"38 0 0 0 | 0 0 0 0 | 0 0 0 | 0 0 0 | _ _ _ _ _ _"_s)
             << u"'' is not a valid floating point value"_s;

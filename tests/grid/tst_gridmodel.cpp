@@ -83,7 +83,9 @@ private Q_SLOTS:
         QString target = u"kept"_s;
         QVERIFY(!grid.GetCellText(column, row, target));
         QCOMPARE(target, u"kept"_s);
+        QCOMPARE(grid.cellText(column, row), QString());
         QCOMPARE(text(grid, 4, 0), u"Home"_s);
+        QCOMPARE(grid.cellText(4, 0), u"Home"_s);
     }
 
     void numberCellsReadBackInGeneralFormat_data()
