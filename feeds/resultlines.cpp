@@ -6,6 +6,7 @@
 #include "grid/gridlayouts.h"
 #include "grid/gridmodel.h"
 
+#include <QScopeGuard>
 #include <QStringView>
 
 #include <algorithm>
@@ -28,10 +29,19 @@ struct Condition
     Value right = V1;
 };
 
+// The outcome codes; copies of these literals allocate nothing.
+enum Code : int { Code1, CodeX, Code2, Code1X, Code2X, Code12, NoCode };
+
+const QString &codeText(Code code)
+{
+    static const QString texts[] = {u"1"_s, u"X"_s, u"2"_s, u"1X"_s, u"2X"_s, u"12"_s, QString()};
+    return texts[code];
+}
+
 struct Rule
 {
     std::array<Condition, 3> conditions;
-    QStringView value;
+    Code value;
 };
 
 constexpr Relation Gt = Relation::Greater;
@@ -39,29 +49,29 @@ constexpr Relation Ge = Relation::AtLeast;
 constexpr Relation Eq = Relation::Equal;
 
 constexpr Rule kSingleRules[] = {
-    {{{{V1, Gt, VX}, {V1, Ge, V2}}}, u"1"},
-    {{{{V2, Gt, VX}, {V2, Gt, V1}}}, u"2"},
-    {{{{VX, Gt, V1}, {VX, Gt, V2}}}, u"X"},
-    {{{{V1, Gt, V2}, {V1, Gt, VX}}}, u"1"},
-    {{{{V2, Gt, V1}, {V2, Gt, VX}}}, u"2"},
-    {{{{V1, Eq, VX}, {V1, Gt, V2}}}, u"1"},
-    {{{{V2, Eq, VX}, {V2, Gt, V1}}}, u"2"},
-    {{{{V1, Eq, VX}, {V1, Eq, V2}}}, u"1"},
+    {{{{V1, Gt, VX}, {V1, Ge, V2}}}, Code1},
+    {{{{V2, Gt, VX}, {V2, Gt, V1}}}, Code2},
+    {{{{VX, Gt, V1}, {VX, Gt, V2}}}, CodeX},
+    {{{{V1, Gt, V2}, {V1, Gt, VX}}}, Code1},
+    {{{{V2, Gt, V1}, {V2, Gt, VX}}}, Code2},
+    {{{{V1, Eq, VX}, {V1, Gt, V2}}}, Code1},
+    {{{{V2, Eq, VX}, {V2, Gt, V1}}}, Code2},
+    {{{{V1, Eq, VX}, {V1, Eq, V2}}}, Code1},
 };
 
 constexpr Rule kDoubleRules[] = {
-    {{{{V1, Gt, VX}, {V1, Gt, V2}, {VX, Gt, V2}}}, u"1X"},
-    {{{{V2, Gt, VX}, {V2, Gt, V1}, {VX, Gt, V1}}}, u"2X"},
-    {{{{V1, Gt, VX}, {V2, Gt, VX}}}, u"12"},
-    {{{{VX, Gt, V1}, {V1, Gt, V2}, {VX, Gt, V2}}}, u"1X"},
-    {{{{VX, Gt, V1}, {V2, Gt, V1}, {VX, Gt, V2}}}, u"2X"},
-    {{{{V1, Eq, V2}, {V1, Gt, VX}}}, u"12"},
-    {{{{V1, Eq, V2}, {V2, Gt, VX}}}, u"12"},
-    {{{{V1, Eq, VX}, {V1, Gt, V2}}}, u"1X"},
-    {{{{V2, Eq, VX}, {V2, Gt, V1}}}, u"2X"},
-    {{{{V1, Gt, VX}, {VX, Eq, V2}}}, u"1X"},
-    {{{{V2, Gt, VX}, {VX, Eq, V1}}}, u"2X"},
-    {{{{VX, Gt, V1}, {V1, Eq, V2}}}, u"1X"},
+    {{{{V1, Gt, VX}, {V1, Gt, V2}, {VX, Gt, V2}}}, Code1X},
+    {{{{V2, Gt, VX}, {V2, Gt, V1}, {VX, Gt, V1}}}, Code2X},
+    {{{{V1, Gt, VX}, {V2, Gt, VX}}}, Code12},
+    {{{{VX, Gt, V1}, {V1, Gt, V2}, {VX, Gt, V2}}}, Code1X},
+    {{{{VX, Gt, V1}, {V2, Gt, V1}, {VX, Gt, V2}}}, Code2X},
+    {{{{V1, Eq, V2}, {V1, Gt, VX}}}, Code12},
+    {{{{V1, Eq, V2}, {V2, Gt, VX}}}, Code12},
+    {{{{V1, Eq, VX}, {V1, Gt, V2}}}, Code1X},
+    {{{{V2, Eq, VX}, {V2, Gt, V1}}}, Code2X},
+    {{{{V1, Gt, VX}, {VX, Eq, V2}}}, Code1X},
+    {{{{V2, Gt, VX}, {VX, Eq, V1}}}, Code2X},
+    {{{{VX, Gt, V1}, {V1, Eq, V2}}}, Code1X},
 };
 
 using Triple = std::array<QByteArrayView, 3>;
@@ -87,13 +97,13 @@ bool holds(const Condition &condition, const Triple &values)
 template<std::size_t N>
 QString applyRules(const Rule (&rules)[N], const Triple &values)
 {
-    QStringView result;
+    Code result = NoCode;
     for (const Rule &rule : rules) {
         if (std::all_of(rule.conditions.begin(), rule.conditions.end(),
                         [&](const Condition &c) { return holds(c, values); }))
             result = rule.value;
     }
-    return result.toString();
+    return codeText(result);
 }
 
 // Where one result line goes, and which of its triples gives the picks.
@@ -111,38 +121,32 @@ constexpr LineColumns kPoolLine{matchcol::PoolJoint1, matchcol::PoolSeparate1, f
 constexpr LineColumns kBookLine{matchcol::BookJoint1, matchcol::BookSeparate1, true,
                                 matchcol::OBB, matchcol::DBB};
 
-void setValues(GridModel &grid, int row, int firstColumn, std::initializer_list<QByteArrayView> values)
+void setPicks(ResultCells &cells, const LineColumns &line, const Triple &t)
 {
-    int column = firstColumn;
-    for (QByteArrayView value : values)
-        grid.SetCellText(column++, row, cp1251::toUnicode(value));
-}
-
-void setPicks(GridModel &grid, int row, const LineColumns &line, const Triple &t)
-{
-    grid.SetCellText(line.singlePick, row, SinglePick(t[V1], t[VX], t[V2]));
+    cells.setPick(line.singlePick, SinglePick(t[V1], t[VX], t[V2]));
     const QString chance = DoubleChance(t[V1], t[VX], t[V2]);
     if (!chance.isEmpty())
-        grid.SetCellText(line.doubleChance, row, chance);
+        cells.setPick(line.doubleChance, chance);
 }
 
 // Takes the working text apart as one line: the separate part before "<b>"
 // becomes the working text, the joint part after it is read, then the
-// separate part is cut in place.
-void readLine(ResultLineState &state, const LineColumns &line, int row, GridModel &grid)
+// separate part is cut in place. Everything stays a view of the line.
+void readLine(QByteArrayView &working, const LineColumns &line, ResultCells &cells)
 {
-    const QByteArray text = std::move(state.workingText);
-    const auto [separate, joint] = CutAt(text, "<b>");
-    state.workingText = separate.toByteArray();
+    const auto [separate, joint] = CutAt(working, "<b>");
+    working = separate;
 
     if (joint.contains('/')) {
         const Cut first = CutAt(joint, "/");
         const Cut second = CutAt(first.rest, "/");
         const Cut third = CutAt(second.rest, "(");
-        const Triple triple{first.left, second.left, third.left};
-        setValues(grid, row, line.joint, {first.left, second.left, third.left, UpTo(third.rest, ')')});
+        cells.setNumber(line.joint, first.left);
+        cells.setNumber(line.joint + 1, second.left);
+        cells.setNumber(line.joint + 2, third.left);
+        cells.setNumber(line.joint + 3, UpTo(third.rest, ')'));
         if (line.picksFromJoint)
-            setPicks(grid, row, line, triple);
+            setPicks(cells, line, {first.left, second.left, third.left});
     }
 
     if (separate.contains('/')) {
@@ -150,28 +154,47 @@ void readLine(ResultLineState &state, const LineColumns &line, int row, GridMode
         const Cut second = CutAt(first.rest, "/");
         // V2 ends at "<", but the working text keeps what the two cuts left.
         const Triple triple{first.left, second.left, UpTo(second.rest, '<')};
-        state.workingText = second.rest.toByteArray();
-        setValues(grid, row, line.separate, {triple[V1], triple[VX], triple[V2]});
+        working = second.rest;
+        cells.setNumber(line.separate, triple[V1]);
+        cells.setNumber(line.separate + 1, triple[VX]);
+        cells.setNumber(line.separate + 2, triple[V2]);
         if (!line.picksFromJoint)
-            setPicks(grid, row, line, triple);
+            setPicks(cells, line, triple);
     }
 }
 
 // The pick both sides agree on, or nothing.
-void setAgreement(GridModel &grid, int row, int bookColumn, int poolColumn, int target,
-                  std::initializer_list<QStringView> codes)
+void setAgreement(ResultCells &cells, int bookColumn, int poolColumn, int target,
+                  std::initializer_list<Code> codes)
 {
-    const QString book = grid.cellText(bookColumn, row);
-    const QString pool = grid.cellText(poolColumn, row);
-    if (book == pool && std::find(codes.begin(), codes.end(), QStringView(book)) != codes.end())
-        grid.SetCellText(target, row, book);
+    const QString book = cells.pick(bookColumn);
+    if (book != cells.pick(poolColumn))
+        return;
+    for (const Code code : codes) {
+        if (book == codeText(code)) {
+            cells.setPick(target, codeText(code));
+            return;
+        }
+    }
 }
 
-void setAgreements(GridModel &grid, int row)
+// A grid's row through its operations.
+class GridRowCells final : public ResultCells
 {
-    setAgreement(grid, row, matchcol::OBB, matchcol::OBP, matchcol::AOB, {u"1", u"2", u"X"});
-    setAgreement(grid, row, matchcol::DBB, matchcol::DBP, matchcol::ADB, {u"1X", u"2X", u"12"});
-}
+public:
+    GridRowCells(GridModel &grid, int row) : m_grid(grid), m_row(row) {}
+
+    void setNumber(int column, QByteArrayView value) override
+    {
+        m_grid.SetCellText(column, m_row, cp1251::toUnicode(value));
+    }
+    void setPick(int column, const QString &code) override { m_grid.SetCellText(column, m_row, code); }
+    QString pick(int column) const override { return m_grid.cellText(column, m_row); }
+
+private:
+    GridModel &m_grid;
+    int m_row;
+};
 
 } // namespace
 
@@ -200,24 +223,34 @@ QString DoubleChance(QByteArrayView v1, QByteArrayView vx, QByteArrayView v2)
     return applyRules(kDoubleRules, {v1, vx, v2});
 }
 
+void ReadResultLines(QByteArrayView &workingText, std::optional<QByteArrayView> itog,
+                     std::optional<QByteArrayView> itog2, ResultCells &cells)
+{
+    if (itog)
+        workingText = *itog;
+    readLine(workingText, kPoolLine, cells);
+    if (itog2)
+        workingText = *itog2;
+    readLine(workingText, kBookLine, cells);
+    setAgreement(cells, matchcol::OBB, matchcol::OBP, matchcol::AOB, {Code1, Code2, CodeX});
+    setAgreement(cells, matchcol::DBB, matchcol::DBP, matchcol::ADB, {Code1X, Code2X, Code12});
+}
+
 void FillResultColumns(ResultLineState &state, QByteArrayView matchText, int row, GridModel &grid)
 {
-    ExtractTag(matchText, "ITOG", state.workingText);
-    readLine(state, kPoolLine, row, grid);
-    ExtractTag(matchText, "ITOG2", state.workingText);
-    readLine(state, kBookLine, row, grid);
-    setAgreements(grid, row);
+    GridRowCells cells(grid, row);
+    // The working text may view matchText by now; it keeps its own copy,
+    // also when a refused value ends the call.
+    const auto keep = qScopeGuard([&state] {
+        state.heldLine = state.workingText.toByteArray();
+        state.workingText = state.heldLine;
+    });
+    ReadResultLines(state.workingText, FindTag(matchText, "ITOG"), FindTag(matchText, "ITOG2"), cells);
 }
 
 void FillResultLines(ResultLineState &state, std::optional<QByteArrayView> itog,
                      std::optional<QByteArrayView> itog2, int row, GridModel &grid)
 {
-    if (itog)
-        state.workingText = itog->toByteArray();
-    readLine(state, kPoolLine, row, grid);
-
-    if (itog2)
-        state.workingText = itog2->toByteArray();
-    readLine(state, kBookLine, row, grid);
-    setAgreements(grid, row);
+    GridRowCells cells(grid, row);
+    ReadResultLines(state.workingText, itog, itog2, cells);
 }

@@ -178,6 +178,47 @@ private Q_SLOTS:
         QCOMPARE(result.exitCode, exitCode);
     }
 
+    // A load stops after its row limit: the rows so far are printed, stderr
+    // names the limit and the exit status is 4.
+    void rowLimit_data()
+    {
+        QTest::addColumn<int>("bareTags");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QByteArray>("err");
+
+        QTest::newRow("at the limit") << 4 << 0 << 5 << QByteArray();
+        QTest::newRow("past the limit")
+            << 20 << 4 << 5
+            << "vorlan-feed: the draw is incomplete: a load stops after 5 rows; the rows so far are printed\n"_ba;
+    }
+
+    void rowLimit()
+    {
+        QFETCH(int, bareTags);
+        QFETCH(int, exitCode);
+        QFETCH(int, rows);
+        QFETCH(QByteArray, err);
+
+        const QByteArray feed = readData(u"quoting.xml"_s);
+        const QByteArray first = feed.first(feed.indexOf("</MATCH>") + 8);
+        const Run result = run({u"--decimal-separator"_s, u"."_s, u"--row-limit"_s, u"5"_s},
+                               first + QByteArray("<MATCH>").repeated(bareTags));
+        QCOMPARE(result.err, err);
+        QCOMPARE(result.out, kQuotingTitle + kQuotingFirstRow.repeated(rows));
+        QCOMPARE(result.exitCode, exitCode);
+    }
+
+    // A refused value is quoted up to 200 characters, however long it is.
+    void longRefusedValueIsCut()
+    {
+        QByteArray feed = readData(u"quoting.xml"_s);
+        feed.replace("<P1B>45.5</P1B>", "<P1B>" + QByteArray(100000, '4') + "x</P1B>");
+        const Run result = run({u"--decimal-separator"_s, u"."_s}, feed);
+        QCOMPARE(result.exitCode, 1);
+        QCOMPARE(result.err, "'" + QByteArray(200, '4') + "…' is not a valid floating point value.\n");
+    }
+
     void commaSeparatorQuotesNumbers()
     {
         QByteArray feed = readData(u"quoting.xml"_s);
@@ -383,6 +424,9 @@ private Q_SLOTS:
         QVERIFY(result.out.contains("--download"));
         QVERIFY(result.out.contains("--server <URL>"));
         QVERIFY(result.out.contains("exit status is 3"));
+        QVERIFY(result.out.contains("stops after 1000000 rows"));
+        QVERIFY(result.out.contains("exit status is 4"));
+        QVERIFY(!result.out.contains("row-limit"));
         QVERIFY(result.out.contains("FILE"));
         QCOMPARE(result.err, QByteArray());
     }
