@@ -2,7 +2,7 @@
 
 #include "grid/cp1251.h"
 #include "feeds/resultlines.h"
-#include "feeds/tagcursor.h"
+#include "feeds/tagscanner.h"
 #include "feeds/tagreader.h"
 #include "grid/griderror.h"
 #include "grid/gridlayouts.h"
@@ -160,13 +160,15 @@ FillEnd FillMatches(QByteArrayView feed, Bookmaker bookmaker, GridModel &grid, i
     };
     const NumberReader readNumber(grid.decimalSeparator(), counts);
 
-    TagCursor matches(feed, "MATCH");
-    std::vector<TagCursor> fieldTags;
-    fieldTags.reserve(kFields.size());
+    // Names: the fields by their index, then MATCH, ITOG and ITOG2.
+    std::vector<QByteArrayView> names;
     for (const Field &field : kFields)
-        fieldTags.emplace_back(feed, field.name);
-    TagCursor poolLines(feed, "ITOG");
-    TagCursor bookLines(feed, "ITOG2");
+        names.push_back(field.name);
+    const int kMatch = int(names.size());
+    const int kPoolLine = kMatch + 1;
+    const int kBookLine = kMatch + 2;
+    names.insert(names.end(), {"MATCH", "ITOG", "ITOG2"});
+    TagScanner tags(feed, names);
 
     // Holding strings: a field a match lacks keeps the last value read.
     std::array<HeldValue, kFields.size()> held;
@@ -185,19 +187,19 @@ FillEnd FillMatches(QByteArrayView feed, Bookmaker bookmaker, GridModel &grid, i
     // The feed text still to read starts here; each match cuts it just past
     // its "<MAT", so the next search finds the next "<MATCH>".
     qsizetype rest = 0;
-    for (qsizetype open; (open = matches.openAt(rest)) >= 0; rest = open + 4) {
+    for (qsizetype open; (open = tags.openAt(kMatch, rest)) >= 0; rest = open + 4) {
         if (rows.size() >= rowLimit)
             return FillEnd::RowLimit;
         // A "<MATCH>" without a close tag keeps the previous match's text, and
         // so every value read from it: nothing to read again.
-        if (const auto match = matches.find(rest, feed.size())) {
+        if (const auto match = tags.find(kMatch, rest, feed.size())) {
             const qsizetype begin = match->data() - feed.data();
             const qsizetype end = begin + match->size();
             for (std::size_t i = 0; i < kFields.size(); ++i) {
                 const int column = kFields[i].column;
                 if (!isRead(column))
                     continue;
-                const auto value = fieldTags[i].find(begin, end);
+                const auto value = tags.find(int(i), begin, end);
                 HeldValue &h = held[i];
                 if (!value || (h.read && samePlace(*value, h.source)))
                     continue;
@@ -210,8 +212,8 @@ FillEnd FillMatches(QByteArrayView feed, Bookmaker bookmaker, GridModel &grid, i
                     h.hockey = i == kLeague && h.text.contains(u"Hockey"_s);
                 }
             }
-            poolLine = poolLines.find(begin, end);
-            bookLine = bookLines.find(begin, end);
+            poolLine = tags.find(kPoolLine, begin, end);
+            bookLine = tags.find(kBookLine, begin, end);
         }
 
         rows.append(1);
@@ -237,7 +239,7 @@ FillEnd FillMatches(QByteArrayView feed, Bookmaker bookmaker, GridModel &grid, i
             }
         }
 
-        // FillResultColumns on this match, with its lines found by the cursors.
+        // FillResultColumns on this match, with its lines found by the scanner.
         const ResultKey key{poolLine ? std::nullopt : std::optional(workingText), poolLine, bookLine};
         if (lastKey && *lastKey == key) {
             rows.copyCells(row - 1, row, matchcol::PoolJoint1, matchcol::ADB);
