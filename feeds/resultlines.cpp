@@ -76,14 +76,29 @@ constexpr Rule kDoubleRules[] = {
 
 using Triple = std::array<QByteArrayView, 3>;
 
-bool holds(const Condition &condition, const Triple &values)
+// The order of every pair of the three values, each compared once.
+using Orders = std::array<std::array<std::strong_ordering, 3>, 3>;
+
+Orders ordersOf(const Triple &values)
 {
-    if (condition.relation == Relation::Always)
-        return true;
-    const auto order = compareText(values[condition.left], values[condition.right]);
+    Orders orders{{{std::strong_ordering::equal, std::strong_ordering::equal, std::strong_ordering::equal},
+                   {std::strong_ordering::equal, std::strong_ordering::equal, std::strong_ordering::equal},
+                   {std::strong_ordering::equal, std::strong_ordering::equal, std::strong_ordering::equal}}};
+    for (int a = 0; a < 3; ++a) {
+        for (int b = a + 1; b < 3; ++b) {
+            orders[a][b] = compareText(values[a], values[b]);
+            orders[b][a] = 0 <=> orders[a][b];
+        }
+    }
+    return orders;
+}
+
+bool holds(const Condition &condition, const Orders &orders)
+{
+    const std::strong_ordering order = orders[condition.left][condition.right];
     switch (condition.relation) {
     case Relation::Always:
-        break;
+        return true;
     case Relation::Greater:
         return order > 0;
     case Relation::AtLeast:
@@ -97,10 +112,11 @@ bool holds(const Condition &condition, const Triple &values)
 template<std::size_t N>
 QString applyRules(const Rule (&rules)[N], const Triple &values)
 {
+    const Orders orders = ordersOf(values);
     Code result = NoCode;
     for (const Rule &rule : rules) {
         if (std::all_of(rule.conditions.begin(), rule.conditions.end(),
-                        [&](const Condition &c) { return holds(c, values); }))
+                        [&](const Condition &c) { return holds(c, orders); }))
             result = rule.value;
     }
     return codeText(result);

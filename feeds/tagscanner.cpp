@@ -11,14 +11,20 @@ TagScanner::TagScanner(QByteArrayView text, const std::vector<QByteArrayView> &n
         m_names.push_back(name.toByteArray());
         m_longestName = std::max(m_longestName, name.size());
     }
+    m_byLength.resize(std::size_t(m_longestName) + 1);
+    for (std::size_t i = 0; i < m_names.size(); ++i)
+        m_byLength[std::size_t(m_names[i].size())].push_back(int(i));
 }
 
 int TagScanner::nameAt(qsizetype begin, qsizetype end) const
 {
-    const QByteArrayView name = m_text.sliced(begin, end - begin);
-    for (std::size_t i = 0; i < m_names.size(); ++i) {
-        if (m_names[i] == name)
-            return int(i);
+    const qsizetype length = end - begin;
+    if (length > m_longestName)
+        return -1;
+    const char *name = m_text.data() + begin;
+    for (const int i : m_byLength[std::size_t(length)]) {
+        if (std::memcmp(m_names[std::size_t(i)].constData(), name, std::size_t(length)) == 0)
+            return i;
     }
     return -1;
 }

@@ -44,6 +44,7 @@ private:
 
     QByteArrayView m_text;
     std::vector<QByteArray> m_names;
+    std::vector<std::vector<int>> m_byLength; // indices of the names of each length
     std::vector<Positions> m_opens;
     std::vector<Positions> m_closes;
     qsizetype m_longestName = 0;
