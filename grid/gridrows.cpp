@@ -72,6 +72,15 @@ void GridRows::clear()
         hints = {};
 }
 
+void GridRows::squeeze()
+{
+    m_numbers.shrink_to_fit();
+    m_texts.shrink_to_fit();
+    m_images.shrink_to_fit();
+    for (std::vector<QString> &hints : m_hints)
+        hints.shrink_to_fit();
+}
+
 QString GridRows::hint(int column, int row) const
 {
     const std::vector<QString> &hints = m_hints[std::size_t(column)];

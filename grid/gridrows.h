@@ -26,6 +26,8 @@ public:
     // Appends other's rows after these; other is left empty.
     void append(GridRows &&other);
     void clear();
+    // Gives back the room reserved for rows not yet appended.
+    void squeeze();
 
     // Cells of the kind asked for; columns and rows must exist.
     double number(int column, int row) const { return m_numbers[at(column, row, m_numberStride)]; }
