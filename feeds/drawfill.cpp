@@ -182,11 +182,7 @@ FillEnd FillMatches(QByteArrayView feed, Bookmaker bookmaker, GridModel &grid, i
     // a refused number ends the fill.
     GridRows rows(grid.columns());
     PendingRowCells resultCells(rows, readNumber);
-    const auto handOver = qScopeGuard([&] {
-        // The grid keeps these rows for the rest of the draw: no spare room.
-        rows.squeeze();
-        grid.appendRows(std::move(rows));
-    });
+    const auto handOver = qScopeGuard([&] { grid.appendRows(std::move(rows)); });
 
     // The feed text still to read starts here; each match cuts it just past
     // its "<MAT", so the next search finds the next "<MATCH>".

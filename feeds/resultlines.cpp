@@ -76,22 +76,8 @@ constexpr Rule kDoubleRules[] = {
 
 using Triple = std::array<QByteArrayView, 3>;
 
-// The order of every pair of the three values, each compared once.
+// The order of every pair of the three values.
 using Orders = std::array<std::array<std::strong_ordering, 3>, 3>;
-
-Orders ordersOf(const Triple &values)
-{
-    Orders orders{{{std::strong_ordering::equal, std::strong_ordering::equal, std::strong_ordering::equal},
-                   {std::strong_ordering::equal, std::strong_ordering::equal, std::strong_ordering::equal},
-                   {std::strong_ordering::equal, std::strong_ordering::equal, std::strong_ordering::equal}}};
-    for (int a = 0; a < 3; ++a) {
-        for (int b = a + 1; b < 3; ++b) {
-            orders[a][b] = compareText(values[a], values[b]);
-            orders[b][a] = 0 <=> orders[a][b];
-        }
-    }
-    return orders;
-}
 
 bool holds(const Condition &condition, const Orders &orders)
 {
@@ -110,16 +96,58 @@ bool holds(const Condition &condition, const Orders &orders)
 }
 
 template<std::size_t N>
-QString applyRules(const Rule (&rules)[N], const Triple &values)
+Code applyRules(const Rule (&rules)[N], const Orders &orders)
 {
-    const Orders orders = ordersOf(values);
     Code result = NoCode;
     for (const Rule &rule : rules) {
         if (std::all_of(rule.conditions.begin(), rule.conditions.end(),
                         [&](const Condition &c) { return holds(c, orders); }))
             result = rule.value;
     }
-    return codeText(result);
+    return result;
+}
+
+struct Picks
+{
+    Code single = NoCode;
+    Code chance = NoCode;
+};
+
+std::strong_ordering orderOfSign(int sign)
+{
+    return sign < 0 ? std::strong_ordering::less
+                    : sign > 0 ? std::strong_ordering::greater : std::strong_ordering::equal;
+}
+
+int signOf(std::strong_ordering order)
+{
+    return order < 0 ? -1 : order > 0 ? 1 : 0;
+}
+
+// Both picks of a triple. The rules depend only on how the three values
+// order, so they are applied once to each of the 27 orderings of the pairs
+// (V1, VX), (V1, V2), (VX, V2), and a triple costs three comparisons.
+Picks picksOf(const Triple &values)
+{
+    static const std::array<Picks, 27> table = [] {
+        std::array<Picks, 27> picks;
+        for (int i = 0; i < 27; ++i) {
+            const int signs[3] = {i / 9 - 1, i / 3 % 3 - 1, i % 3 - 1};
+            constexpr auto eq = std::strong_ordering::equal;
+            Orders orders{{{eq, eq, eq}, {eq, eq, eq}, {eq, eq, eq}}};
+            const int pairs[3][2] = {{V1, VX}, {V1, V2}, {VX, V2}};
+            for (int p = 0; p < 3; ++p) {
+                orders[pairs[p][0]][pairs[p][1]] = orderOfSign(signs[p]);
+                orders[pairs[p][1]][pairs[p][0]] = orderOfSign(-signs[p]);
+            }
+            picks[std::size_t(i)] = {applyRules(kSingleRules, orders), applyRules(kDoubleRules, orders)};
+        }
+        return picks;
+    }();
+    const int i = (signOf(compareText(values[V1], values[VX])) + 1) * 9
+                + (signOf(compareText(values[V1], values[V2])) + 1) * 3
+                + (signOf(compareText(values[VX], values[V2])) + 1);
+    return table[std::size_t(i)];
 }
 
 // Where one result line goes, and which of its triples gives the picks.
@@ -139,10 +167,10 @@ constexpr LineColumns kBookLine{matchcol::BookJoint1, matchcol::BookSeparate1, t
 
 void setPicks(ResultCells &cells, const LineColumns &line, const Triple &t)
 {
-    cells.setPick(line.singlePick, SinglePick(t[V1], t[VX], t[V2]));
-    const QString chance = DoubleChance(t[V1], t[VX], t[V2]);
-    if (!chance.isEmpty())
-        cells.setPick(line.doubleChance, chance);
+    const Picks picks = picksOf(t);
+    cells.setPick(line.singlePick, codeText(picks.single));
+    if (picks.chance != NoCode)
+        cells.setPick(line.doubleChance, codeText(picks.chance));
 }
 
 // Takes the working text apart as one line: the separate part before "<b>"
@@ -231,12 +259,12 @@ QByteArrayView UpTo(QByteArrayView text, char c)
 
 QString SinglePick(QByteArrayView v1, QByteArrayView vx, QByteArrayView v2)
 {
-    return applyRules(kSingleRules, {v1, vx, v2});
+    return codeText(picksOf({v1, vx, v2}).single);
 }
 
 QString DoubleChance(QByteArrayView v1, QByteArrayView vx, QByteArrayView v2)
 {
-    return applyRules(kDoubleRules, {v1, vx, v2});
+    return codeText(picksOf({v1, vx, v2}).chance);
 }
 
 void ReadResultLines(QByteArrayView &workingText, std::optional<QByteArrayView> itog,

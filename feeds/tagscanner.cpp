@@ -2,6 +2,19 @@
 
 #include <cstring>
 
+namespace {
+
+// Up to eight bytes of a name as one number, so that names compare at once.
+quint64 packed(const char *name, qsizetype length)
+{
+    quint64 key = 0;
+    for (qsizetype i = 0; i < length; ++i)
+        key = key << 8 | static_cast<unsigned char>(name[i]);
+    return key;
+}
+
+} // namespace
+
 TagScanner::TagScanner(QByteArrayView text, const std::vector<QByteArrayView> &names)
     : m_text(text)
     , m_opens(names.size())
@@ -11,19 +24,18 @@ TagScanner::TagScanner(QByteArrayView text, const std::vector<QByteArrayView> &n
         m_names.push_back(name.toByteArray());
         m_longestName = std::max(m_longestName, name.size());
     }
+    Q_ASSERT(m_longestName <= 8);
     m_byLength.resize(std::size_t(m_longestName) + 1);
-    for (std::size_t i = 0; i < m_names.size(); ++i)
+    for (std::size_t i = 0; i < m_names.size(); ++i) {
         m_byLength[std::size_t(m_names[i].size())].push_back(int(i));
+        m_keys.push_back(packed(m_names[i].constData(), m_names[i].size()));
+    }
 }
 
-int TagScanner::nameAt(qsizetype begin, qsizetype end) const
+int TagScanner::nameOf(quint64 key, qsizetype length) const
 {
-    const qsizetype length = end - begin;
-    if (length > m_longestName)
-        return -1;
-    const char *name = m_text.data() + begin;
     for (const int i : m_byLength[std::size_t(length)]) {
-        if (std::memcmp(m_names[std::size_t(i)].constData(), name, std::size_t(length)) == 0)
+        if (m_keys[std::size_t(i)] == key)
             return i;
     }
     return -1;
@@ -48,15 +60,18 @@ bool TagScanner::scanMore()
     const qsizetype nameBegin = lt + (close ? 2 : 1);
     // The name runs to the first ">"; a "<" before it starts another tag.
     const qsizetype limit = std::min(size, nameBegin + m_longestName + 1);
+    quint64 key = 0;
     for (qsizetype i = nameBegin; i < limit; ++i) {
-        if (data[i] == '>') {
-            const int name = nameAt(nameBegin, i);
+        const auto c = static_cast<unsigned char>(data[i]);
+        if (c == '>') {
+            const int name = nameOf(key, i - nameBegin);
             if (name >= 0)
                 (close ? m_closes : m_opens)[std::size_t(name)].at.push_back(lt);
             break;
         }
-        if (data[i] == '<')
+        if (c == '<')
             break;
+        key = key << 8 | c;
     }
     return true;
 }

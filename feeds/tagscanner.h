@@ -15,7 +15,8 @@
 class TagScanner final
 {
 public:
-    // text must outlive the scanner. A name is referred to by its index in names.
+    // text must outlive the scanner. A name is referred to by its index in
+    // names; names are at most eight bytes long.
     TagScanner(QByteArrayView text, const std::vector<QByteArrayView> &names);
 
     // Position of the first open tag of the name at or after from; -1 when
@@ -39,12 +40,13 @@ private:
     qsizetype next(Positions &positions, qsizetype from);
     // Files the tags of the next stretch of text; false at its end.
     bool scanMore();
-    // The index of the name between text[begin] and text[end], or -1.
-    int nameAt(qsizetype begin, qsizetype end) const;
+    // The index of the name of that length packed into key, or -1.
+    int nameOf(quint64 key, qsizetype length) const;
 
     QByteArrayView m_text;
     std::vector<QByteArray> m_names;
     std::vector<std::vector<int>> m_byLength; // indices of the names of each length
+    std::vector<quint64> m_keys;              // each name packed into a number
     std::vector<Positions> m_opens;
     std::vector<Positions> m_closes;
     qsizetype m_longestName = 0;

@@ -30,7 +30,7 @@ void GridRows::append(int count)
     m_numbers.resize(std::size_t(m_size) * std::size_t(m_numberStride));
     m_texts.resize(std::size_t(m_size) * std::size_t(m_textStride));
     m_images.resize(std::size_t(m_size) * std::size_t(m_imageStride));
-    for (std::vector<QString> &hints : m_hints) {
+    for (std::deque<QString> &hints : m_hints) {
         if (!hints.empty())
             hints.resize(std::size_t(m_size));
     }
@@ -51,8 +51,8 @@ void GridRows::append(GridRows &&other)
                    std::make_move_iterator(other.m_texts.end()));
     m_images.insert(m_images.end(), other.m_images.begin(), other.m_images.end());
     for (std::size_t c = 0; c < m_hints.size(); ++c) {
-        std::vector<QString> &mine = m_hints[c];
-        std::vector<QString> &theirs = other.m_hints[c];
+        std::deque<QString> &mine = m_hints[c];
+        std::deque<QString> &theirs = other.m_hints[c];
         if (mine.empty() && theirs.empty())
             continue;
         mine.resize(std::size_t(before));
@@ -68,28 +68,19 @@ void GridRows::clear()
     m_numbers = {};
     m_texts = {};
     m_images = {};
-    for (std::vector<QString> &hints : m_hints)
+    for (std::deque<QString> &hints : m_hints)
         hints = {};
-}
-
-void GridRows::squeeze()
-{
-    m_numbers.shrink_to_fit();
-    m_texts.shrink_to_fit();
-    m_images.shrink_to_fit();
-    for (std::vector<QString> &hints : m_hints)
-        hints.shrink_to_fit();
 }
 
 QString GridRows::hint(int column, int row) const
 {
-    const std::vector<QString> &hints = m_hints[std::size_t(column)];
+    const std::deque<QString> &hints = m_hints[std::size_t(column)];
     return hints.empty() ? QString() : hints[std::size_t(row)];
 }
 
 void GridRows::setHint(int column, int row, const QString &text)
 {
-    std::vector<QString> &hints = m_hints[std::size_t(column)];
+    std::deque<QString> &hints = m_hints[std::size_t(column)];
     if (hints.empty()) {
         if (text.isEmpty())
             return;
@@ -120,12 +111,11 @@ void GridRows::copyCells(int fromRow, int toRow, int first, int last)
 namespace {
 
 template<typename T>
-void reorderBlocks(std::vector<T> &cells, int stride, const std::vector<int> &order)
+void reorderBlocks(std::deque<T> &cells, int stride, const std::vector<int> &order)
 {
     if (stride == 0)
         return;
-    std::vector<T> sorted;
-    sorted.reserve(cells.size());
+    std::deque<T> sorted;
     for (const int row : order) {
         const auto begin = cells.begin() + std::ptrdiff_t(row) * stride;
         std::move(begin, begin + stride, std::back_inserter(sorted));
@@ -141,7 +131,7 @@ void GridRows::reorder(const std::vector<int> &order)
     reorderBlocks(m_numbers, m_numberStride, order);
     reorderBlocks(m_texts, m_textStride, order);
     reorderBlocks(m_images, m_imageStride, order);
-    for (std::vector<QString> &hints : m_hints) {
+    for (std::deque<QString> &hints : m_hints) {
         if (!hints.empty())
             reorderBlocks(hints, 1, order);
     }

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 
+#include <deque>
 #include <vector>
 
 // The cells of a grid's rows, kept by kind: a number cell is a double, a
@@ -26,8 +27,6 @@ public:
     // Appends other's rows after these; other is left empty.
     void append(GridRows &&other);
     void clear();
-    // Gives back the room reserved for rows not yet appended.
-    void squeeze();
 
     // Cells of the kind asked for; columns and rows must exist.
     double number(int column, int row) const { return m_numbers[at(column, row, m_numberStride)]; }
@@ -57,9 +56,11 @@ private:
     int m_textStride = 0;
     int m_imageStride = 0;
     int m_size = 0;
-    std::vector<double> m_numbers;
-    std::vector<QString> m_texts;
-    std::vector<int> m_images;
+    // Deques: the rows grow block by block, with no spare room to speak of
+    // and no copying as they grow.
+    std::deque<double> m_numbers;
+    std::deque<QString> m_texts;
+    std::deque<int> m_images;
     // Per column; empty until the column is given a hint, then one per row.
-    std::vector<std::vector<QString>> m_hints;
+    std::vector<std::deque<QString>> m_hints;
 };

@@ -80,8 +80,6 @@ private Q_SLOTS:
         QCOMPARE(rowText(rows, 0), hintsBefore ? u"1|1.5|a|h0"_s : u"1|1.5|a|"_s);
         QCOMPARE(rowText(rows, 1), u"0|2.5|b|"_s);
         QCOMPARE(rowText(rows, 2), hintsAfter ? u"1|3.5|c|h2"_s : u"1|3.5|c|"_s);
-        rows.squeeze();
-        QCOMPARE(rowText(rows, 2), hintsAfter ? u"1|3.5|c|h2"_s : u"1|3.5|c|"_s);
     }
 
     void appendIntoEmpty()
