@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace {
@@ -31,4 +32,10 @@ void SystemDesktop::showMessage(QWidget *parent, const QString &text)
 void SystemDesktop::openUrl(const QUrl &url)
 {
     QDesktopServices::openUrl(url);
+}
+
+QString SystemDesktop::saveFileName(QWidget *parent, const QString &caption, const QString &suggestedPath,
+                                    const QString &filters, QString *selectedFilter)
+{
+    return QFileDialog::getSaveFileName(parent, caption, suggestedPath, filters, selectedFilter);
 }

@@ -18,6 +18,11 @@ public:
     virtual void showMessage(QWidget *parent, const QString &text) = 0;
     // Opens the address in the user's browser; a failure isn't noticed.
     virtual void openUrl(const QUrl &url) = 0;
+    // The standard dialog that asks where to save a file. filters as
+    // QFileDialog takes them, ";;" between; selectedFilter names the one
+    // offered first and comes back as the one chosen. Empty when cancelled.
+    virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &suggestedPath,
+                                 const QString &filters, QString *selectedFilter) = 0;
 };
 
 class SystemDesktop final : public Desktop
@@ -26,4 +31,6 @@ public:
     void showError(QWidget *parent, const QString &message) override;
     void showMessage(QWidget *parent, const QString &text) override;
     void openUrl(const QUrl &url) override;
+    QString saveFileName(QWidget *parent, const QString &caption, const QString &suggestedPath,
+                         const QString &filters, QString *selectedFilter) override;
 };

@@ -1,30 +1,45 @@
 #include "app/mainwindow.h"
 
 #include "app/desktop.h"
+#include "app/drawfile.h"
+#include "app/drawtitle.h"
 #include "views/linklabel.h"
 #include "views/radiobox.h"
 #include "app/skin.h"
+#include "app/windowsettings.h"
 #include "views/skincaption.h"
+#include "views/skinelement.h"
+#include "views/titlelabel.h"
 #include "grid/errortext.h"
 #include "feeds/feedloader.h"
 #include "feeds/httpclient.h"
 #include "feeds/vendor.h"
 #include "feeds/versioncheck.h"
+#include "views/columnhelp.h"
 #include "views/detailpanel.h"
 #include "grid/griderror.h"
 #include "grid/gridlayouts.h"
 #include "grid/gridmodel.h"
+#include "views/gridtextproxy.h"
 #include "views/gridview.h"
 #include "views/pickcolumns.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
 #include <QFrame>
 #include <QGraphicsDropShadowEffect>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QScreen>
+#include <QSettings>
+#include <QShortcut>
+#include <QStandardPaths>
 #include <QTabWidget>
+#include <QTextDocument>
 
 #include <array>
 
@@ -55,7 +70,7 @@ QPushButton *skinButton(const QString &caption, const QString &element, QWidget 
     auto *button = new QPushButton(caption, parent);
     button->setFocusPolicy(Qt::NoFocus);
     button->setCursor(Qt::PointingHandCursor);
-    button->setProperty("skinElement", element);
+    skinelement::set(button, element);
     return button;
 }
 
@@ -68,17 +83,6 @@ public:
     ~BusyCursor() { QApplication::restoreOverrideCursor(); }
     Q_DISABLE_COPY_MOVE(BusyCursor)
 };
-
-QLabel *frameLabel(QWidget *parent)
-{
-    auto *label = new QLabel(parent);
-    label->setTextFormat(Qt::PlainText); // feed text is data, never markup
-    label->setAlignment(Qt::AlignCenter);
-    label->setFrameShape(QFrame::StyledPanel);
-    label->setFrameShadow(QFrame::Sunken);
-    label->setProperty("skinElement", u"label"_s);
-    return label;
-}
 
 } // namespace
 
@@ -102,12 +106,14 @@ TForm1::TForm1(Desktop &desktop, HttpClient &http, const QUrl &server, QWidget *
     setFixedSize(SkinCaption::windowSize(kClientSize));
 
     Page = place(new QTabWidget(client), u"Page"_s, QRect(QPoint(), kClientSize));
-    Page->setProperty("skinElement", u"tab"_s);
+    skinelement::set(Page, u"tab"_s);
     Page->setIconSize(QSize(16, 16));
     createAboutPage();
     createDrawPage();
+    explainColumns();
+    nameComponents();
     // The stored state: About in front, both tabs shown.
-    Page->setCurrentIndex(0);
+    Page->setCurrentIndex(kAboutPage);
 
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         QRect frame(QPoint(), size());
@@ -115,7 +121,9 @@ TForm1::TForm1(Desktop &desktop, HttpClient &http, const QUrl &server, QWidget *
         move(frame.topLeft());
     }
 
+    restoreArrangement();
     bindHandlers();
+    bindShortcuts();
     guarded([this] { FormCreate(); });
 }
 
@@ -135,7 +143,7 @@ void TForm1::createAboutPage()
                                u"spSkinShadowLabel1"_s, QRect(584, 8, 76, 19));
     spSkinShadowLabel1->setTextFormat(Qt::PlainText);
     spSkinShadowLabel1->setFont(arial(14, true));
-    spSkinShadowLabel1->setProperty("skinElement", u"stdlabel"_s);
+    skinelement::set(spSkinShadowLabel1, u"stdlabel"_s);
     auto *shadow = new QGraphicsDropShadowEffect(spSkinShadowLabel1);
     shadow->setOffset(1, 1);
     shadow->setBlurRadius(2);
@@ -163,21 +171,21 @@ void TForm1::createDrawPage()
 
     spSkinPanel1 = place(new QFrame(spSkinTabSheet2), u"spSkinPanel1"_s, QRect(0, 0, 683, 41));
     spSkinPanel1->setFrameShape(QFrame::StyledPanel);
-    spSkinPanel1->setProperty("skinElement", u"panel"_s);
+    skinelement::set(spSkinPanel1, u"panel"_s);
 
     ch1 = place(new RadioBox(u"FonBet"_s, 1, spSkinPanel1), u"ch1"_s, QRect(8, 8, 65, 25));
     ch2 = place(new RadioBox(u"MarathonBet"_s, 1, spSkinPanel1), u"ch2"_s, QRect(72, 8, 89, 25));
     ch3 = place(new RadioBox(u"1XBet"_s, 1, spSkinPanel1), u"ch3"_s, QRect(168, 8, 57, 25));
     ch1->setChecked(true);
 
-    tirage = place(frameLabel(spSkinPanel1), u"tirage"_s, QRect(240, 8, 345, 21));
+    tirage = place(new TitleLabel(u"Draw title"_s, spSkinPanel1), u"tirage"_s, QRect(240, 8, 345, 21));
     spSkinXFormButton2 = place(skinButton(u"REFRESH"_s, u"button"_s, spSkinPanel1),
                                u"spSkinXFormButton2"_s, QRect(592, 8, 75, 25));
 
     m_matches = new GridModel(matchGridColumns(), this);
     NX = place(new GridView(spSkinTabSheet2), u"NX"_s, QRect(2, 43, 671, 293));
     NX->setGridModel(m_matches);
-    NX->setImages(ImageList1);
+    NX->setImages(ImageList1, {u"Football"_s, u"Hockey"_s});
 
     const QStringList captions{u"One Bets Bookmaker"_s, u"Double Bets Bookmaker"_s,
                                u"One Bets Pool"_s,      u"Double Bets Pool"_s,
@@ -188,12 +196,44 @@ void TForm1::createDrawPage()
                           u"spSkinCheckRadioBox%1"_s.arg(n + 1), QRect(8, 336 + 24 * n, widths[n], 25));
         pickBoxes.append(box);
     }
-    pickBoxes[1]->setChecked(true);
+    pickBoxes[kDefaultPickBox]->setChecked(true);
 
-    mmm = place(frameLabel(spSkinTabSheet2), u"mmm"_s, QRect(192, 336, 457, 21));
+    mmm = place(new TitleLabel(u"Match title"_s, spSkinTabSheet2), u"mmm"_s, QRect(192, 336, 457, 21));
     m_details = new GridModel(detailGridColumns(), this);
     MX = place(new GridView(spSkinTabSheet2), u"MX"_s, QRect(192, 360, 481, 121));
     MX->setGridModel(m_details);
+}
+
+// Header tooltips on both grids, and the same words on the pick boxes.
+void TForm1::explainColumns()
+{
+    QStringList matchHelp;
+    for (int c = 0; c < matchcol::Count; ++c)
+        matchHelp << columnhelp::matchColumn(c);
+    NX->texts()->setHeaderHelp(matchHelp);
+    QStringList detailHelp;
+    for (int c = 0; c < m_details->columnCount(); ++c)
+        detailHelp << columnhelp::detailColumn(c);
+    MX->texts()->setHeaderHelp(detailHelp);
+    for (int n = 0; n < pickBoxes.size(); ++n)
+        pickBoxes[n]->setToolTip(
+            Qt::convertFromPlainText(columnhelp::matchColumn(matchcol::OBB + n), Qt::WhiteSpaceNormal));
+}
+
+// What a screen reader calls each component; buttons, boxes, labels with a
+// text and the window take theirs from their text.
+void TForm1::nameComponents()
+{
+    client->setAccessibleName(u"Vorlan"_s);
+    spDynamicSkinForm1->setAccessibleName(u"Window caption"_s);
+    Page->setAccessibleName(u"Pages"_s);
+    spSkinTabSheet1->setAccessibleName(u"About page"_s);
+    Image1->setAccessibleName(u"About picture"_s);
+    spSkinTabSheet2->setAccessibleName(u"Draw page"_s);
+    spSkinPanel1->setAccessibleName(u"Bookmaker"_s);
+    NX->setAccessibleName(u"Matches of the draw"_s);
+    NX->texts()->setHeaderNames({u"Sport"_s});
+    MX->setAccessibleName(u"Method rows of the clicked match"_s);
 }
 
 void TForm1::bindHandlers()
@@ -216,6 +256,80 @@ void TForm1::bindHandlers()
             [this](const QString &link) { guarded([&] { m_desktop.openUrl(QUrl(link)); }); });
 }
 
+// Keys that work wherever the focus is in the window.
+void TForm1::bindShortcuts()
+{
+    auto *refresh = new QShortcut(QKeySequence(Qt::Key_F5), this);
+    refresh->setObjectName(u"refreshShortcut"_s);
+    refresh->setContext(Qt::WindowShortcut);
+    connect(refresh, &QShortcut::activated, this, handler(&TForm1::spSkinXFormButton2Click));
+    // Ctrl+C takes the selected rows, so more than one can be selected.
+    NX->setSelectionMode(QAbstractItemView::ExtendedSelection);
+
+    saveDrawAction = new QAction(u"Save draw as\u2026"_s, this);
+    saveDrawAction->setObjectName(u"saveDrawAction"_s);
+    saveDrawAction->setShortcut(QKeySequence::Save);
+    saveDrawAction->setShortcutContext(Qt::WindowShortcut);
+    connect(saveDrawAction, &QAction::triggered, this, handler(&TForm1::saveDrawAs));
+    addAction(saveDrawAction);
+    NX->setContextMenuPolicy(Qt::ActionsContextMenu);
+    NX->addAction(saveDrawAction);
+
+    // Like the REFRESH button, they work only on the draw page.
+    const auto followPage = [this, refresh](int page) {
+        refresh->setEnabled(page == kDrawPage);
+        saveDrawAction->setEnabled(page == kDrawPage);
+    };
+    followPage(Page->currentIndex());
+    connect(Page, &QTabWidget::currentChanged, this, followPage);
+}
+
+void TForm1::saveDrawAs()
+{
+    QString filter = drawfile::plainFilter();
+    const QString suggested =
+        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(u"draw.csv"_s);
+    const QString path = m_desktop.saveFileName(
+        this, u"Save draw as"_s, suggested,
+        drawfile::plainFilter() + u";;"_s + drawfile::spreadsheetFilter(), &filter);
+    if (path.isEmpty())
+        return;
+    QSaveFile file(path);
+    const QString error = drawfile::save(file, m_drawTitle, *m_matches, drawfile::formOfFilter(filter));
+    if (!error.isEmpty())
+        m_desktop.showError(this, error);
+}
+
+void TForm1::restoreArrangement()
+{
+    const std::unique_ptr<QSettings> settings = windowsettings::open();
+    const windowsettings::Stored stored = windowsettings::load(*settings);
+    if (stored.matchColumns)
+        NX->setArrangement(*stored.matchColumns); // refuses one that doesn't fit
+    // Only where the caption can still be reached on one of the screens.
+    if (stored.position) {
+        const QPoint grip = *stored.position + QPoint(width() / 2, SkinCaption::height() / 2);
+        for (const QScreen *screen : QGuiApplication::screens()) {
+            if (screen->availableGeometry().contains(grip)) {
+                move(*stored.position);
+                break;
+            }
+        }
+    }
+}
+
+void TForm1::storeArrangement()
+{
+    const std::unique_ptr<QSettings> settings = windowsettings::open();
+    windowsettings::store(*settings, {pos(), NX->arrangement()});
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    storeArrangement();
+    QWidget::closeEvent(event);
+}
+
 void TForm1::guarded(const std::function<void()> &handler)
 {
     try {
@@ -229,27 +343,35 @@ void TForm1::guarded(const std::function<void()> &handler)
 
 void TForm1::FormCreate()
 {
-    Page->setCurrentIndex(0);
-    Page->setTabVisible(1, false);
+    Page->setCurrentIndex(kAboutPage);
+    Page->setTabVisible(kDrawPage, false);
 }
 
 void TForm1::spSkinXFormButton1Click()
 {
-    const bool current = [this] {
+    const VersionCheck check = [this] {
         BusyCursor busy;
-        return CheckVersionUrl(vendor::markerUrl(m_server).toString());
+        return checkVersion(*IdHTTP1, vendor::markerUrl(m_server).toString());
     }();
-    if (!current) {
+    switch (check.state) {
+    case VersionCheck::State::Unreachable:
+        // Not a verdict on the version: the About page stays, and Start
+        // asks again.
+        m_desktop.showMessage(this, unreachableMessage(check));
+        return;
+    case VersionCheck::State::Retired:
         m_desktop.showMessage(this, vendor::updateMessage(m_server));
         m_desktop.openUrl(vendor::downloadPageUrl(m_server));
         close();
         return;
+    case VersionCheck::State::Current:
+        break;
     }
     LoadBookmakerFeed(Bookmaker::FonBet);
     // Show the draw tab before making it current: a hidden tab can't be.
-    Page->setTabVisible(1, true);
-    Page->setCurrentIndex(1);
-    Page->setTabVisible(0, false);
+    Page->setTabVisible(kDrawPage, true);
+    Page->setCurrentIndex(kDrawPage);
+    Page->setTabVisible(kAboutPage, false);
 }
 
 void TForm1::spSkinXFormButton2Click()
@@ -265,8 +387,8 @@ void TForm1::spSkinXFormButton2Click()
 void TForm1::chooseBookmaker(Bookmaker bookmaker)
 {
     const BookmakerInfo &info = bookmakerInfo(bookmaker);
-    Page->setTabIcon(1, ImageList2.value(info.tabImage));
-    Page->setTabText(1, info.tabCaption);
+    Page->setTabIcon(kDrawPage, ImageList2.value(info.tabImage));
+    Page->setTabText(kDrawPage, info.tabCaption);
     LoadBookmakerFeed(bookmaker);
 }
 
@@ -278,7 +400,10 @@ void TForm1::LoadBookmakerFeed(Bookmaker bookmaker)
 {
     BusyCursor busy;
     ::LoadBookmakerFeed(bookmaker, *IdHTTP1, m_server, *m_matches,
-                        [this](const QString &title) { tirage->setText(title); });
+                        [this](const QString &title, const FeedDownload &download) {
+                            m_drawTitle = title;
+                            showDrawTitle(*tirage, title, download);
+                        });
 }
 
 void TForm1::spSkinCheckRadioBox1Click() { ShowPickColumn(*m_matches, matchcol::OBB); }

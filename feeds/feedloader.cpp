@@ -9,14 +9,19 @@ QUrl feedUrl(Bookmaker bookmaker, const QUrl &server)
     return vendor::onServer(server, QString::fromLatin1(bookmakerInfo(bookmaker).feedPath));
 }
 
-Download::Outcome LoadBookmakerFeed(Bookmaker bookmaker, HttpClient &http, const QUrl &server,
-                                    GridModel &grid,
-                                    const std::function<void(const QString &)> &showTitle)
+FeedDownload LoadBookmakerFeed(
+    Bookmaker bookmaker, HttpClient &http, const QUrl &server, GridModel &grid,
+    const std::function<void(const QString &title, const FeedDownload &download)> &showTitle)
 {
     grid.RemoveAllRows();
-    const Download download = http.get(feedUrl(bookmaker, server));
+    FeedDownload result;
+    result.url = feedUrl(bookmaker, server);
+    const Download download = http.get(result.url);
+    result.outcome = download.outcome;
+    result.reason = download.error;
+    // Before the fill, which may stop on a refused number.
     if (showTitle)
-        showTitle(DrawTitle(download.body));
+        showTitle(DrawTitle(download.body), result);
     FillMatches(download.body, bookmaker, grid);
-    return download.outcome;
+    return result;
 }

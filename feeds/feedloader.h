@@ -13,11 +13,19 @@ class GridModel;
 // Where the bookmaker's feed lies on server.
 QUrl feedUrl(Bookmaker bookmaker, const QUrl &server);
 
-// Replaces the grid's rows with the bookmaker's current draw from server and
-// hands the draw title to showTitle, empty when there is none. A failed
-// download is not an error: the grid shows what arrived, possibly nothing.
-// A number the grid refuses throws GridError, leaving the rows set so far.
-// Returns how the download went, for callers that report it.
-Download::Outcome LoadBookmakerFeed(Bookmaker bookmaker, HttpClient &http, const QUrl &server,
-                                    GridModel &grid,
-                                    const std::function<void(const QString &)> &showTitle);
+// How a load's download went: what the window tells the user about it.
+struct FeedDownload
+{
+    QUrl url;
+    Download::Outcome outcome = Download::Outcome::Failed;
+    QString reason; // what went wrong, in plain words; empty when complete
+};
+
+// Replaces the grid's rows with the bookmaker's current draw from server.
+// Before the rows are filled, showTitle gets the draw title (empty when there
+// is none) and how the download went. A failed download is not an error: the
+// grid shows what arrived, possibly nothing. A number the grid refuses throws
+// GridError, leaving the rows set so far.
+FeedDownload LoadBookmakerFeed(
+    Bookmaker bookmaker, HttpClient &http, const QUrl &server, GridModel &grid,
+    const std::function<void(const QString &title, const FeedDownload &download)> &showTitle);

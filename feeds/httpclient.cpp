@@ -1,33 +1,63 @@
 #include "feeds/httpclient.h"
 
-#include <QEventLoop>
-#include <QNetworkCookieJar>
-#include <QNetworkProxy>
-#include <QNetworkReply>
-#include <QNetworkRequest>
-#include <QTimer>
+#include "feeds/httpexchange.h"
+#include "feeds/httpresponse.h"
 
-#include <memory>
+#include <QNetworkCookie>
+
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// "30 s" for whole seconds, else "300 ms".
+QString durationText(std::chrono::milliseconds duration)
+{
+    if (duration.count() % 1000 == 0)
+        return u"%1 s"_s.arg(duration.count() / 1000);
+    return u"%1 ms"_s.arg(duration.count());
+}
+
+// "5,323 bytes", or "41 MB" once it is a megabyte or more.
+QString sizeText(qint64 bytes)
+{
+    if (bytes < 1'000'000)
+        return groupedNumber(bytes) + (bytes == 1 ? u" byte"_s : u" bytes"_s);
+    if (bytes < 10'000'000)
+        return QString::number(double(bytes) / 1e6, 'f', 1) + u" MB"_s;
+    return groupedNumber(bytes / 1'000'000) + u" MB"_s;
+}
 
 bool isSuccess(int status)
 {
     return status >= 200 && status < 300;
 }
 
-QString statusText(const QNetworkReply &reply)
+QString statusText(const HttpResponseReader &response)
 {
-    QString text = u"HTTP status %1 %2"_s.arg(
-        reply.attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt())
-                       .arg(QString::fromLatin1(
-                           reply.attribute(QNetworkRequest::HttpReasonPhraseAttribute).toByteArray()));
-    const QByteArray location = reply.rawHeader("Location"_ba);
+    QString text = u"HTTP status %1 %2"_s.arg(response.status())
+                       .arg(QString::fromLatin1(response.reasonPhrase()));
+    const QByteArray location = response.header("Location");
     if (!location.isEmpty())
         text += u", not followed to "_s + QString::fromLatin1(location);
-    return text;
+    return text.trimmed();
+}
+
+QString stallText(const HttpExchange &exchange, std::chrono::milliseconds bound)
+{
+    if (!exchange.connected)
+        return u"no connection within "_s + durationText(bound);
+    if (exchange.received == 0)
+        return u"no answer for "_s + durationText(bound);
+    return u"no data for %1 after %2"_s.arg(durationText(bound), sizeText(exchange.received));
+}
+
+// A content coding that the feed request did not ask for.
+QByteArray unaskedCoding(const HttpResponseReader &response)
+{
+    const QByteArray coding = response.header("Content-Encoding").trimmed().toLower();
+    return coding.isEmpty() || coding == "identity" ? QByteArray() : coding;
 }
 
 } // namespace
@@ -39,116 +69,127 @@ bool isPlainHttpUrl(const QUrl &url)
 
 HttpClient::HttpClient(QObject *parent) : QObject(parent)
 {
-    m_manager.setProxy(QNetworkProxy::NoProxy);
-    m_manager.setCookieJar(new QNetworkCookieJar(&m_manager));
 }
 
 Download HttpClient::get(const QUrl &url)
 {
-    Download result;
     if (!isPlainHttpUrl(url)) {
-        result.error = u"Not a plain HTTP address: "_s + url.toString();
-        return result;
+        Download refused;
+        refused.error = u"not a plain HTTP address: "_s + url.toString();
+        return refused;
     }
+    HttpExchange exchange;
+    // The body of an error page or a redirect is never used, nor one in a
+    // coding that was not asked for.
+    const HttpExchange::End end = exchange.run(
+        url, feedRequest(url),
+        {m_stallTimeout, m_totalTimeout, m_maxBodySize, [](const HttpResponseReader &response) {
+             return !isSuccess(response.status()) || !unaskedCoding(response).isEmpty();
+         }});
+    if (exchange.response.headIsIn()) {
+        for (const QByteArray &value : exchange.response.headerValues("Set-Cookie"))
+            m_cookies.setCookiesFromUrl(QNetworkCookie::parseCookies(value), url);
+    }
+    Download received = feedOutcome(exchange, end);
+    if (received.outcome != Download::Outcome::Complete && received.error.isEmpty())
+        received.error = u"the answer ended without a reason given"_s;
+    return received;
+}
 
-    QNetworkRequest request(url);
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                         QNetworkRequest::ManualRedirectPolicy);
-    request.setAttribute(QNetworkRequest::Http2AllowedAttribute, false);
-    request.setRawHeader("Accept"_ba, "text/html, */*"_ba);
-    request.setRawHeader("Content-Type"_ba, "text/html"_ba);
-    request.setRawHeader("User-Agent"_ba, "Mozilla/3.0 (compatible; Indy Library)"_ba);
-
-    // Leaving the loop early and deleting the reply ends its transfer; abort()
-    // would race with an error that Qt may already have queued for it.
-    const std::unique_ptr<QNetworkReply> reply(m_manager.get(request));
-
-    enum class Stop { None, BadStatus, Stalled, TooLong, TooBig };
-    Stop stop = Stop::None;
-    QEventLoop loop;
-    QTimer stallTimer;
-    stallTimer.setSingleShot(true);
-    stallTimer.setInterval(m_stallTimeout);
-    QTimer totalTimer;
-    totalTimer.setSingleShot(true);
-    totalTimer.setInterval(m_totalTimeout);
-
-    const auto giveUp = [&](Stop why) {
-        if (stop != Stop::None)
-            return;
-        stop = why;
-        stallTimer.stop();
-        totalTimer.stop();
-        loop.quit();
+QByteArray HttpClient::feedRequest(const QUrl &url) const
+{
+    QList<QPair<QByteArray, QByteArray>> headers{
+        {"Accept"_ba, "text/html, */*"_ba},
+        {"Content-Type"_ba, "text/html"_ba},
+        {"User-Agent"_ba, "Mozilla/3.0 (compatible; Indy Library)"_ba},
+        {"Accept-Encoding"_ba, "identity"_ba},
     };
-    // Taken as it arrives: Qt drops a body that is still unread when a
-    // transfer ends early.
-    const auto takeBody = [&] {
-        if (stop != Stop::None)
-            return;
-        const QByteArray piece = reply->readAll();
-        const qint64 room = m_maxBodySize - result.body.size();
-        if (piece.size() > room) {
-            result.body.append(piece.first(room));
-            giveUp(Stop::TooBig);
-            return;
+    QByteArray cookies;
+    for (const QNetworkCookie &cookie : m_cookies.cookiesForUrl(url))
+        cookies += (cookies.isEmpty() ? "" : "; ") + cookie.toRawForm(QNetworkCookie::NameAndValueOnly);
+    if (!cookies.isEmpty())
+        headers.append({"Cookie"_ba, cookies});
+    return HttpExchange::requestHead(url, headers);
+}
+
+Download HttpClient::feedOutcome(HttpExchange &exchange, HttpExchange::End end) const
+{
+    const HttpResponseReader &response = exchange.response;
+    Download received;
+    received.body = std::move(exchange.body);
+    received.outcome = Download::Outcome::Broken;
+    switch (end) {
+    case HttpExchange::End::Stalled:
+        received.error = stallText(exchange, m_stallTimeout);
+        return received;
+    case HttpExchange::End::TooLong:
+        received.error = u"not done after %1 (%2 in)"_s.arg(durationText(m_totalTimeout),
+                                                            sizeText(exchange.received));
+        return received;
+    case HttpExchange::End::TooBig:
+        received.error = u"body longer than %1"_s.arg(sizeText(m_maxBodySize));
+        return received;
+    case HttpExchange::End::SocketError:
+        received.error = exchange.socketError;
+        if (!response.headIsIn()) {
+            received.outcome = Download::Outcome::Failed;
+            received.body.clear();
         }
-        result.body.append(piece);
-    };
-
-    connect(reply.get(), &QNetworkReply::metaDataChanged, &loop, [&] {
-        stallTimer.start();
-        const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-        // The body of an error page or a redirect is never used.
-        if (status.isValid() && !isSuccess(status.toInt()))
-            giveUp(Stop::BadStatus);
-    });
-    connect(reply.get(), &QNetworkReply::readyRead, &loop, [&] {
-        stallTimer.start();
-        takeBody();
-    });
-    connect(&stallTimer, &QTimer::timeout, &loop, [&] { giveUp(Stop::Stalled); });
-    connect(&totalTimer, &QTimer::timeout, &loop, [&] { giveUp(Stop::TooLong); });
-    connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
-
-    stallTimer.start();
-    totalTimer.start();
-    if (!reply->isFinished())
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-    takeBody();
-
-    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    switch (stop) {
-    case Stop::Stalled:
-        result.outcome = Download::Outcome::Broken;
-        result.error = u"No data for %1 ms"_s.arg(m_stallTimeout.count());
-        break;
-    case Stop::TooLong:
-        result.outcome = Download::Outcome::Broken;
-        result.error = u"Not done after %1 ms"_s.arg(m_totalTimeout.count());
-        break;
-    case Stop::TooBig:
-        result.outcome = Download::Outcome::Broken;
-        result.error = u"Body longer than %1 bytes"_s.arg(m_maxBodySize);
-        break;
-    case Stop::BadStatus:
-        result.outcome = Download::Outcome::Failed;
-        result.body.clear();
-        result.error = statusText(*reply);
-        break;
-    case Stop::None:
-        if (!isSuccess(status)) {
-            result.outcome = Download::Outcome::Failed;
-            result.body.clear();
-            result.error = reply->error() != QNetworkReply::NoError ? reply->errorString()
-                                                                    : statusText(*reply);
-        } else if (reply->error() != QNetworkReply::NoError) {
-            result.outcome = Download::Outcome::Broken;
-            result.error = reply->errorString();
-        } else {
-            result.outcome = Download::Outcome::Complete;
-        }
+        return received;
+    case HttpExchange::End::HeadIsEnough:
+    case HttpExchange::End::Finished:
         break;
     }
-    return result;
+    if (!response.headIsIn() || !isSuccess(response.status())) {
+        received.outcome = Download::Outcome::Failed;
+        received.body.clear();
+        received.error = response.headIsIn() ? statusText(response) : response.problem();
+    } else if (const QByteArray coding = unaskedCoding(response); !coding.isEmpty()) {
+        received.outcome = Download::Outcome::Failed;
+        received.body.clear();
+        received.error = u"the server sent the body %1-encoded, not as it is"_s.arg(
+            QString::fromLatin1(coding));
+    } else if (response.state() != HttpResponseReader::State::Done) {
+        received.error = response.problem();
+    } else {
+        received.outcome = Download::Outcome::Complete;
+    }
+    return received;
+}
+
+StatusProbe HttpClient::probeStatus(const QUrl &url)
+{
+    StatusProbe probe;
+    if (!isPlainHttpUrl(url)) {
+        probe.error = u"not a plain HTTP address: "_s + url.toString();
+        return probe;
+    }
+    // A connection of its own, no cookie and no cache on either side; the
+    // body is never read.
+    const QByteArray request = HttpExchange::requestHead(url, {
+        {"User-Agent"_ba, "InetURL:/1.0"_ba},
+        {"Cache-Control"_ba, "no-cache"_ba},
+        {"Pragma"_ba, "no-cache"_ba},
+    });
+    HttpExchange exchange;
+    const HttpExchange::End end = exchange.run(
+        url, request, {std::nullopt, m_probeTimeout, 0, [](const HttpResponseReader &) { return true; }});
+    if (exchange.response.headIsIn()) {
+        probe.status = exchange.response.status();
+        return probe;
+    }
+    switch (end) {
+    case HttpExchange::End::TooLong:
+        probe.error = u"no answer within "_s + durationText(m_probeTimeout);
+        break;
+    case HttpExchange::End::SocketError:
+        probe.error = exchange.socketError;
+        break;
+    default:
+        probe.error = exchange.response.problem();
+        break;
+    }
+    if (probe.error.isEmpty())
+        probe.error = u"no status in the answer"_s;
+    return probe;
 }

@@ -1,13 +1,6 @@
 #include "feeds/versioncheck.h"
 
-#include <QEventLoop>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
-#include <QTimer>
-#include <QUrl>
-
-#include <memory>
+#include "feeds/httpclient.h"
 
 using namespace Qt::StringLiterals;
 
@@ -18,59 +11,42 @@ QString withHttpPrefix(const QString &url)
     return u"http://"_s + url;
 }
 
-namespace {
-
-int probeStatus(const QString &url, std::chrono::milliseconds timeout)
+VersionCheck checkVersion(HttpClient &http, const QString &url)
 {
-    // A manager of its own, so nothing (connections, cookies) outlives the call.
-    QNetworkAccessManager manager;
-    QNetworkRequest request(QUrl(withHttpPrefix(url)));
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                         QNetworkRequest::ManualRedirectPolicy);
-    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
-                         QNetworkRequest::AlwaysNetwork);
-    request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
-    request.setRawHeader("User-Agent"_ba, "InetURL:/1.0"_ba);
-    request.setRawHeader("Cache-Control"_ba, "no-cache"_ba);
-    request.setRawHeader("Pragma"_ba, "no-cache"_ba);
-
-    // Leaving the loop and deleting the reply ends the transfer: the body is
-    // never read. abort() would race with an error Qt may have queued.
-    const std::unique_ptr<QNetworkReply> reply(manager.get(request));
-    int status = 0;
-    QEventLoop loop;
-    QTimer timer;
-    timer.setSingleShot(true);
-    timer.setInterval(timeout);
-
-    const auto takeStatus = [&] {
-        const QVariant value = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-        if (status == 0 && value.isValid())
-            status = value.toInt();
-        if (status != 0)
-            loop.quit();
-    };
-    QObject::connect(reply.get(), &QNetworkReply::metaDataChanged, &loop, takeStatus);
-    QObject::connect(reply.get(), &QNetworkReply::finished, &loop, [&] {
-        takeStatus();
-        loop.quit();
-    });
-    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-
-    timer.start();
-    if (!reply->isFinished())
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-    return status;
+    VersionCheck check;
+    check.url = QUrl(withHttpPrefix(url));
+    try {
+        const StatusProbe probe = http.probeStatus(check.url);
+        check.status = probe.status;
+        check.reason = probe.error;
+    } catch (const std::exception &error) {
+        check.status = 0;
+        check.reason = QString::fromUtf8(error.what());
+    }
+    if (check.status == 0) {
+        check.state = VersionCheck::State::Unreachable;
+        if (check.reason.isEmpty())
+            check.reason = u"no answer"_s;
+    } else {
+        check.state = check.status == 200 || check.status == 302 ? VersionCheck::State::Current
+                                                                 : VersionCheck::State::Retired;
+        check.reason.clear();
+    }
+    return check;
 }
 
-} // namespace
-
-bool CheckVersionUrl(const QString &url, std::chrono::milliseconds timeout)
+bool CheckVersionUrl(HttpClient &http, const QString &url)
 {
-    try {
-        const int status = probeStatus(url, timeout);
-        return status == 200 || status == 302;
-    } catch (...) {
-        return false;
-    }
+    return checkVersion(http, url).state == VersionCheck::State::Current;
+}
+
+QString unreachableMessage(const VersionCheck &check)
+{
+    QString server = check.url.host();
+    if (check.url.port() != -1)
+        server += u':' + QString::number(check.url.port());
+    return u"Cannot reach the server %1 (%2). Check the Internet connection and press Start again."_s
+               .arg(server, check.reason)
+           + u"\rНет связи с сервером %1 (%2). Проверьте подключение к Интернету и нажмите Start ещё раз."_s
+                 .arg(server, check.reason);
 }

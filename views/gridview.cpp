@@ -1,18 +1,26 @@
 #include "views/gridview.h"
 
 #include "views/griddelegate.h"
+#include "views/gridtextproxy.h"
 #include "grid/gridmodel.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTextDocument>
 #include <QToolTip>
 
+#include <algorithm>
+
 GridView::GridView(QWidget *parent)
     : QTableView(parent)
     , m_delegate(new GridDelegate(this))
+    , m_texts(new GridTextProxy(this))
 {
     setItemDelegate(m_delegate);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -42,13 +50,26 @@ GridView::GridView(QWidget *parent)
     header->setSortIndicatorShown(false);
     header->setStretchLastSection(false);
     connect(header, &QHeaderView::sectionClicked, this, &GridView::headerClicked);
+    connect(header, &QHeaderView::sectionResized, this, [this](int column, int, int size) {
+        if (size > 0 && column < m_widths.size()) // hiding a column reports 0
+            m_widths[column] = size;
+    });
+
+    auto *reset = new QAction(QStringLiteral("Reset columns"), header);
+    reset->setObjectName(QStringLiteral("resetColumnsAction"));
+    connect(reset, &QAction::triggered, this, &GridView::resetColumns);
+    header->addAction(reset);
+    header->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 void GridView::setGridModel(GridModel *model)
 {
     m_model = model;
-    setModel(model);
+    m_texts->setSourceModel(model);
+    setModel(m_texts);
+    m_widths.clear();
     for (int c = 0; c < model->columnCount(); ++c) {
+        m_widths << model->column(c).width;
         setColumnWidth(c, model->column(c).width);
         setColumnHidden(c, !model->isColumnVisible(c));
     }
@@ -56,10 +77,18 @@ void GridView::setGridModel(GridModel *model)
             [this](int column, bool visible) { setColumnHidden(column, !visible); });
 }
 
-void GridView::setImages(const QList<QPixmap> &images)
+void GridView::setImages(const QList<QPixmap> &images, const QStringList &names)
 {
     m_delegate->setImages(images);
+    m_texts->setImageNames(names);
     viewport()->update();
+}
+
+QRect GridView::visualRect(const QModelIndex &index) const
+{
+    if (index.isValid() && index.model() == m_model)
+        return QTableView::visualRect(m_texts->mapFromSource(index));
+    return QTableView::visualRect(index);
 }
 
 void GridView::headerClicked(int column)
@@ -130,4 +159,107 @@ bool GridView::viewportEvent(QEvent *event)
     QToolTip::showText(viewport()->mapToGlobal(at), Qt::convertFromPlainText(hint.text),
                        viewport(), hint.cell);
     return true;
+}
+
+namespace {
+
+// One field of a tab-separated line: tabs and line breaks would split it.
+QString tsvField(QString text)
+{
+    for (QChar &c : text) {
+        if (c == u'\t' || c == u'\n' || c == u'\r')
+            c = u' ';
+    }
+    return text;
+}
+
+} // namespace
+
+QString GridView::selectedRowsText() const
+{
+    const QHeaderView *header = horizontalHeader();
+    QList<int> columns;
+    for (int visual = 0; visual < header->count(); ++visual) {
+        const int column = header->logicalIndex(visual);
+        if (!isColumnHidden(column))
+            columns << column;
+    }
+    QList<int> rows;
+    for (const QModelIndex &index : selectionModel()->selectedRows())
+        rows << index.row();
+    std::sort(rows.begin(), rows.end());
+
+    QStringList lines;
+    QStringList fields;
+    for (int column : std::as_const(columns))
+        fields << tsvField(m_texts->headerName(column));
+    lines << fields.join(u'\t');
+    for (int row : std::as_const(rows)) {
+        fields.clear();
+        for (int column : std::as_const(columns))
+            fields << tsvField(m_texts->cellText(m_texts->index(row, column)));
+        lines << fields.join(u'\t');
+    }
+    return lines.join(u'\n') + u'\n';
+}
+
+void GridView::copySelectedRows() const
+{
+    QGuiApplication::clipboard()->setText(selectedRowsText());
+}
+
+void GridView::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Copy)) {
+        copySelectedRows();
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+GridView::Arrangement GridView::arrangement() const
+{
+    Arrangement arrangement{m_widths, {}};
+    const QHeaderView *header = horizontalHeader();
+    for (int visual = 0; visual < header->count(); ++visual)
+        arrangement.order << header->logicalIndex(visual);
+    return arrangement;
+}
+
+bool GridView::setArrangement(const Arrangement &arrangement)
+{
+    QHeaderView *header = horizontalHeader();
+    const int count = header->count();
+    if (arrangement.widths.size() != count || arrangement.order.size() != count)
+        return false;
+    for (int width : arrangement.widths) {
+        if (width < header->minimumSectionSize() || width > kMaxColumnWidth)
+            return false;
+    }
+    QList<int> numbers = arrangement.order;
+    std::sort(numbers.begin(), numbers.end());
+    for (int i = 0; i < count; ++i) {
+        if (numbers[i] != i)
+            return false;
+    }
+    for (int column = 0; column < count; ++column) {
+        setColumnWidth(column, arrangement.widths[column]); // a hidden column keeps it for later
+        m_widths[column] = arrangement.widths[column];
+    }
+    for (int visual = 0; visual < count; ++visual)
+        header->moveSection(header->visualIndex(arrangement.order[visual]), visual);
+    return true;
+}
+
+void GridView::resetColumns()
+{
+    if (!m_model)
+        return;
+    Arrangement first;
+    for (int c = 0; c < m_model->columnCount(); ++c) {
+        first.widths << m_model->column(c).width;
+        first.order << c;
+    }
+    setArrangement(first);
 }

@@ -1,5 +1,7 @@
 #include "views/linklabel.h"
 
+#include "views/skinelement.h"
+
 #include <QMouseEvent>
 #include <QStyle>
 
@@ -9,7 +11,7 @@ LinkLabel::LinkLabel(const QString &caption, const QString &link, QWidget *paren
 {
     setTextFormat(Qt::PlainText);
     setCursor(Qt::PointingHandCursor);
-    setProperty("skinElement", QStringLiteral("stdlabel"));
+    skinelement::set(this, QStringLiteral("stdlabel"));
     setProperty("hovered", false);
 }
 

@@ -1,15 +1,19 @@
 #include "views/radiobox.h"
 
+#include "views/accessibility.h"
+#include "views/skinelement.h"
+
 #include <QKeyEvent>
 
 RadioBox::RadioBox(const QString &text, int group, QWidget *parent)
     : QRadioButton(text, parent)
     , m_group(group)
 {
+    accessibility::install();
     setAutoExclusive(false);
     setFocusPolicy(Qt::NoFocus);
     setCursor(Qt::PointingHandCursor);
-    setProperty("skinElement", QStringLiteral("radiobox"));
+    skinelement::set(this, QStringLiteral("radiobox"));
 }
 
 void RadioBox::check()

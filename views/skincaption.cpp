@@ -1,5 +1,7 @@
 #include "views/skincaption.h"
 
+#include "views/skinelement.h"
+
 #include <QAction>
 #include <QEvent>
 #include <QHBoxLayout>
@@ -37,7 +39,7 @@ SkinCaption::SkinCaption(QWidget *window)
     setObjectName(u"spDynamicSkinForm1"_s);
     setAttribute(Qt::WA_StyledBackground);
     // The window's own background and border come from the skin as well.
-    window->setProperty("skinElement", u"form"_s);
+    skinelement::set(window, u"form"_s);
     window->setAttribute(Qt::WA_StyledBackground);
 
     m_icon->setObjectName(u"skinCaptionIcon"_s);

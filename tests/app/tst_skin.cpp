@@ -1,4 +1,8 @@
+#include "app/mainwindow.h"
 #include "app/skin.h"
+#include "feeds/httpclient.h"
+#include "tests/app/fakedesktop.h"
+#include "views/skinelement.h"
 #include "views/skincaption.h"
 
 #include <QAction>
@@ -10,8 +14,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QRegularExpression>
+#include <QSet>
 #include <QResource>
 #include <QStandardItemModel>
+#include <QStandardPaths>
 #include <QStyle>
 #include <QTableView>
 #include <QTest>
@@ -96,6 +102,7 @@ private Q_SLOTS:
     void pictures();
     void skinPicturesExist();
     void skinStoredCompressed();
+    void skinElementsInUseHaveRules();
     void aboutPictureLeavesRoomForControls();
     void applySkinSetsStyleFontAndIcon();
 
@@ -116,6 +123,7 @@ private Q_SLOTS:
 
 void TestSkin::initTestCase()
 {
+    QStandardPaths::setTestModeEnabled(true); // the window reads its settings
     applySkin(*qApp);
 }
 
@@ -188,6 +196,32 @@ void TestSkin::skinStoredCompressed()
     const QString sheet = skinStyleSheet();
     QCOMPARE(sheet.toUtf8().size(), stored.uncompressedSize());
     QVERIFY(sheet.contains(u"QHeaderView::section"_s));
+}
+
+// Every element of the skin that a control of the real window names is drawn
+// by a rule of the style sheet; a name without a rule falls back to the plain look.
+void TestSkin::skinElementsInUseHaveRules()
+{
+    FakeDesktop desktop;
+    HttpClient http;
+    TForm1 form(desktop, http, QUrl(u"http://127.0.0.1:9/"_s));
+
+    QSet<QString> inUse;
+    QList<QWidget *> widgets = form.findChildren<QWidget *>();
+    widgets << &form;
+    for (const QWidget *widget : std::as_const(widgets)) {
+        if (const QString element = skinelement::of(widget); !element.isEmpty())
+            inUse << element;
+    }
+    const QSet<QString> expected{u"form"_s,  u"tab"_s,      u"stdlabel"_s, u"resizebutton"_s,
+                                 u"panel"_s, u"radiobox"_s, u"label"_s,    u"button"_s};
+    QCOMPARE(inUse, expected);
+
+    const QString sheet = skinStyleSheet();
+    for (const QString &element : std::as_const(inUse)) {
+        const QString selector = u"[skinElement=\"%1\"]"_s.arg(element);
+        QVERIFY2(sheet.contains(selector), qPrintable(element));
+    }
 }
 
 // The version label, the link and the start button sit on the picture; their

@@ -72,6 +72,8 @@ struct Load
 {
     GridModel grid{matchGridColumns()};
     QStringList titles;
+    QList<FeedDownload> shown; // as the title callback saw them
+    FeedDownload returned;
 
     Load()
     {
@@ -81,8 +83,12 @@ struct Load
 
     Outcome run(HttpClient &http, const QUrl &server, Bookmaker bookmaker = Bookmaker::FonBet)
     {
-        return LoadBookmakerFeed(bookmaker, http, server, grid,
-                                 [this](const QString &title) { titles.append(title); });
+        returned = LoadBookmakerFeed(bookmaker, http, server, grid,
+                                     [this](const QString &title, const FeedDownload &download) {
+                                         titles.append(title);
+                                         shown.append(download);
+                                     });
+        return returned.outcome;
     }
 };
 
@@ -136,11 +142,19 @@ private Q_SLOTS:
         HttpClient http;
         http.setStallTimeout(400ms);
         Load load;
+        const QUrl base = reachable ? server.url() : FakeHttpServer::closedUrl();
 
-        QCOMPARE(load.run(http, reachable ? server.url() : FakeHttpServer::closedUrl()), outcome);
+        QCOMPARE(load.run(http, base), outcome);
 
         QCOMPARE(load.grid.RowCount(), rows);
         QCOMPARE(load.titles, QStringList{title});
+        // The window hears how the download went, and from where.
+        QCOMPARE(load.shown.size(), 1);
+        QCOMPARE(load.shown[0].outcome, outcome);
+        QCOMPARE(load.shown[0].url, feedUrl(Bookmaker::FonBet, base));
+        QCOMPARE(load.shown[0].reason.isEmpty(), outcome == Outcome::Complete);
+        QCOMPARE(load.returned.url, load.shown[0].url);
+        QCOMPARE(load.returned.reason, load.shown[0].reason);
         for (int row = 0; row < rows; ++row) {
             QCOMPARE(cell(load.grid, matchcol::Home, row), threeMatches.at(row).home);
             QCOMPARE(cell(load.grid, matchcol::Pool1, row), u"40"_s);
@@ -213,6 +227,8 @@ private Q_SLOTS:
 
         QCOMPARE(message, u"'4o' is not a valid floating point value"_s);
         QCOMPARE(load.titles, QStringList{u"Тираж № 77"_s});
+        QCOMPARE(load.shown.size(), 1);
+        QCOMPARE(load.shown[0].outcome, Outcome::Complete);
         QCOMPARE(load.grid.RowCount(), 2);
         QCOMPARE(cell(load.grid, matchcol::Pool1, 0), u"40"_s);
         QCOMPARE(cell(load.grid, matchcol::Away, 1), u"Локомотив"_s);

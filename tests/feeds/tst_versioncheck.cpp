@@ -1,3 +1,4 @@
+#include "feeds/httpclient.h"
 #include "feeds/vendor.h"
 #include "feeds/versioncheck.h"
 #include "tests/support/fakehttpserver.h"
@@ -10,6 +11,7 @@ using namespace std::chrono_literals;
 using Answer = FakeHttpServer::Answer;
 
 Q_DECLARE_METATYPE(FakeHttpServer::Answer)
+Q_DECLARE_METATYPE(VersionCheck::State)
 
 namespace {
 
@@ -73,15 +75,17 @@ private Q_SLOTS:
         FakeHttpServer server;
         server.setAnswer(markerPath, answer);
         server.setAnswer("/gone.txt"_ba, Answer::withStatus(404));
+        HttpClient http;
 
-        QCOMPARE(CheckVersionUrl(markerOn(server)), passes);
+        QCOMPARE(CheckVersionUrl(http, markerOn(server)), passes);
         // A redirect is not followed.
         QCOMPARE(server.requests().size(), 1);
     }
 
     void unreachableIsFalse()
     {
-        QVERIFY(!CheckVersionUrl(FakeHttpServer::closedUrl().toString() + u"/refresh/vorlan4.6.txt"_s));
+        HttpClient http;
+        QVERIFY(!CheckVersionUrl(http, FakeHttpServer::closedUrl().toString() + u"/refresh/vorlan4.6.txt"_s));
     }
 
     void silentServerIsFalseWithinTheBound()
@@ -90,13 +94,90 @@ private Q_SLOTS:
         silent.silent = true;
         FakeHttpServer server;
         server.setAnswer(markerPath, silent);
+        HttpClient http;
+        http.setProbeTimeout(300ms);
         QElapsedTimer clock;
         clock.start();
 
-        QVERIFY(!CheckVersionUrl(markerOn(server), 300ms));
+        QVERIFY(!CheckVersionUrl(http, markerOn(server)));
 
         QCOMPARE(server.requests().size(), 1);
         QVERIFY2(clock.elapsed() < 5'000, qPrintable(QString::number(clock.elapsed())));
+    }
+
+    void threeWay_data()
+    {
+        QTest::addColumn<bool>("reachable");
+        QTest::addColumn<Answer>("answer");
+        QTest::addColumn<VersionCheck::State>("state");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("reason"); // a part of it, in any case
+
+        using State = VersionCheck::State;
+        QTest::newRow("200") << true << Answer::ok("4.6"_ba, "text/plain"_ba) << State::Current << 200
+                             << QString();
+        QTest::newRow("302") << true << Answer::redirect(302, "/gone.txt"_ba) << State::Current << 302
+                             << QString();
+        QTest::newRow("301") << true << Answer::redirect(301, "/gone.txt"_ba) << State::Retired << 301
+                             << QString();
+        QTest::newRow("404") << true << Answer::withStatus(404) << State::Retired << 404 << QString();
+        QTest::newRow("500") << true << Answer::withStatus(500) << State::Retired << 500 << QString();
+        QTest::newRow("refused") << false << Answer() << State::Unreachable << 0
+                                 << u"connection refused"_s;
+        Answer silent = Answer::ok("4.6"_ba);
+        silent.silent = true;
+        QTest::newRow("silent") << true << silent << State::Unreachable << 0
+                                << u"no answer within 300 ms"_s;
+        Answer reset = Answer::ok("4.6"_ba);
+        reset.reset = true;
+        QTest::newRow("reset") << true << reset << State::Unreachable << 0 << u"connection"_s;
+    }
+
+    void threeWay()
+    {
+        QFETCH(bool, reachable);
+        QFETCH(Answer, answer);
+        QFETCH(VersionCheck::State, state);
+        QFETCH(int, status);
+        QFETCH(QString, reason);
+        FakeHttpServer server;
+        server.setAnswer(markerPath, answer);
+        server.setAnswer("/gone.txt"_ba, Answer::withStatus(404));
+        const QString url = reachable ? markerOn(server)
+                                      : FakeHttpServer::closedUrl().toString() + QString::fromLatin1(markerPath);
+        HttpClient http;
+        http.setProbeTimeout(300ms);
+
+        const VersionCheck check = checkVersion(http, url);
+
+        QCOMPARE(check.state, state);
+        QCOMPARE(check.status, status);
+        QCOMPARE(check.url, QUrl(url));
+        if (reason.isEmpty())
+            QCOMPARE(check.reason, QString());
+        else
+            QVERIFY2(check.reason.contains(reason, Qt::CaseInsensitive), qPrintable(check.reason));
+        // The yes/no form agrees.
+        QCOMPARE(CheckVersionUrl(http, url), state == VersionCheck::State::Current);
+    }
+
+    void unreachableMessageNamesHostAndReason()
+    {
+        VersionCheck check;
+        check.url = QUrl(u"http://127.0.0.1:8080/refresh/vorlan4.6.txt"_s);
+        check.reason = u"Connection refused"_s;
+
+        const QStringList lines = unreachableMessage(check).split(u'\r');
+
+        QCOMPARE(lines.size(), 2);
+        for (const QString &line : lines) {
+            QVERIFY2(line.contains(u"127.0.0.1:8080"_s), qPrintable(line));
+            QVERIFY2(line.contains(u"(Connection refused)"_s), qPrintable(line));
+        }
+        QVERIFY(lines[0].startsWith(u"Cannot reach the server"_s));
+        QVERIFY(lines[0].contains(u"Check the Internet connection"_s));
+        QVERIFY(lines[1].startsWith(u"Нет связи с сервером"_s));
+        QVERIFY(lines[1].contains(u"Проверьте подключение"_s));
     }
 
     void bodyIsNotRead_data()
@@ -124,12 +205,13 @@ private Q_SLOTS:
         QFETCH(bool, passes);
         FakeHttpServer server;
         server.setAnswer(markerPath, answer);
+        HttpClient http;
         QElapsedTimer clock;
         clock.start();
 
         // With the default 30-second bound: returning well before it shows
         // that the call did not wait for the body.
-        QCOMPARE(CheckVersionUrl(markerOn(server)), passes);
+        QCOMPARE(CheckVersionUrl(http, markerOn(server)), passes);
 
         QVERIFY2(clock.elapsed() < 10'000, qPrintable(QString::number(clock.elapsed())));
     }
@@ -138,8 +220,9 @@ private Q_SLOTS:
     {
         FakeHttpServer server;
         server.setAnswer(markerPath, Answer::ok("4.6"_ba, "text/plain"_ba));
+        HttpClient http;
 
-        QVERIFY(CheckVersionUrl(markerOn(server)));
+        QVERIFY(CheckVersionUrl(http, markerOn(server)));
 
         QCOMPARE(server.requests().size(), 1);
         const FakeHttpServer::Request &request = server.requests().constFirst();
@@ -159,11 +242,31 @@ private Q_SLOTS:
         cacheable.headers.append({"Set-Cookie"_ba, "seen=1; Path=/"_ba});
         FakeHttpServer server;
         server.setAnswer(markerPath, cacheable);
+        HttpClient http;
 
-        QVERIFY(CheckVersionUrl(markerOn(server)));
-        QVERIFY(CheckVersionUrl(markerOn(server)));
+        QVERIFY(CheckVersionUrl(http, markerOn(server)));
+        QVERIFY(CheckVersionUrl(http, markerOn(server)));
 
         QCOMPARE(server.requests().size(), 2);
+        QVERIFY(server.requests().at(1).header("Cookie").isEmpty());
+    }
+
+    void sendsNoFeedCookie()
+    {
+        // The client keeps the feed's cookies for the run; the probe is not
+        // a feed request and sends none of them.
+        Answer feed = Answer::ok("<TIRAGE>x</TIRAGE>"_ba);
+        feed.headers.append({"Set-Cookie"_ba, "vorlan_session=abc123; Path=/"_ba});
+        FakeHttpServer server;
+        server.setAnswer("/vorlan/fonbet.xml"_ba, feed);
+        server.setAnswer(markerPath, Answer::ok("4.6"_ba, "text/plain"_ba));
+        HttpClient http;
+
+        QCOMPARE(http.get(server.url(u"/vorlan/fonbet.xml"_s)).outcome, Download::Outcome::Complete);
+        QVERIFY(CheckVersionUrl(http, markerOn(server)));
+
+        QCOMPARE(server.requests().size(), 2);
+        QCOMPARE(server.requests().at(1).path, markerPath);
         QVERIFY(server.requests().at(1).header("Cookie").isEmpty());
     }
 
@@ -172,8 +275,9 @@ private Q_SLOTS:
         FakeHttpServer server;
         server.setAnswer(markerPath, Answer::ok("4.6"_ba, "text/plain"_ba));
         const QString bare = u"127.0.0.1:%1"_s.arg(server.url().port()) + QString::fromLatin1(markerPath);
+        HttpClient http;
 
-        QVERIFY(CheckVersionUrl(bare));
+        QVERIFY(CheckVersionUrl(http, bare));
         QCOMPARE(server.requests().size(), 1);
     }
 

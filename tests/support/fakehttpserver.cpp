@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <utility>
 
+#include <sys/socket.h>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -120,10 +122,10 @@ private:
         return request;
     }
 
-    void answer()
+    QByteArray head() const
     {
-        if (m_answer.silent)
-            return;
+        if (!m_answer.rawHead.isEmpty())
+            return m_answer.rawHead;
         QByteArray head = "HTTP/1.1 " + QByteArray::number(m_answer.status) + ' ' + m_answer.reason
                           + "\r\n";
         bool hasLength = false;
@@ -133,8 +135,23 @@ private:
         }
         if (!hasLength && !m_answer.endless)
             head += "Content-Length: " + QByteArray::number(m_answer.body.size()) + "\r\n";
-        head += "Connection: close\r\n\r\n";
-        m_socket->write(head);
+        return head + "Connection: close\r\n\r\n";
+    }
+
+    void answer()
+    {
+        if (m_answer.silent)
+            return;
+        if (m_answer.reset) {
+            // Lingering for no time makes closing send a reset, not a FIN.
+            const linger now{1, 0};
+            ::setsockopt(int(m_socket->socketDescriptor()), SOL_SOCKET, SO_LINGER, &now, sizeof now);
+            m_socket->abort();
+            return;
+        }
+        const bool dripHead = m_answer.dripHead && m_answer.dripBytes > 0;
+        if (!dripHead)
+            m_socket->write(head());
 
         if (m_answer.endless) {
             m_filler = m_answer.body.isEmpty() ? QByteArray(64 * 1024, 'x') : m_answer.body;
@@ -145,6 +162,8 @@ private:
                                                                : m_answer.body.size();
             m_pending = m_answer.body.first(std::min(limit, m_answer.body.size()));
         }
+        if (dripHead)
+            m_pending.prepend(head());
         if (m_answer.dripBytes > 0) {
             m_drip.start(m_answer.dripInterval);
             return;

@@ -31,16 +31,23 @@ public:
         // A Content-Length for the whole body is added unless given here or
         // the body is endless.
         QList<Header> headers;
+        // Sent in place of the status line and headers above, as they are
+        // (the blank line that ends them included); nothing is added.
+        QByteArray rawHead;
         QByteArray body;
         // Reads the request and never answers, holding the connection open.
         bool silent = false;
+        // Reads the request and resets the connection (RST) without answering.
+        bool reset = false;
         // Closes the connection after this many body bytes.
         qsizetype cutAfter = -1;
         // Falls silent after this many body bytes, holding the connection open.
         qsizetype stallAfter = -1;
-        // Sends the body in pieces of this many bytes, this far apart.
+        // Sends the body in pieces of this many bytes, this far apart; the
+        // head too when dripHead is set.
         qsizetype dripBytes = 0;
         std::chrono::milliseconds dripInterval{0};
+        bool dripHead = false;
         // Repeats the body (or filler when it is empty) without end.
         bool endless = false;
 

@@ -94,8 +94,10 @@ private Q_SLOTS:
         grid.setDecimalSeparator(u'.');
         QString title;
 
-        const Download::Outcome outcome = LoadBookmakerFeed(
-            bookmaker, http, m_server->url(), grid, [&title](const QString &text) { title = text; });
+        const Download::Outcome outcome =
+            LoadBookmakerFeed(bookmaker, http, m_server->url(), grid,
+                              [&title](const QString &text, const FeedDownload &) { title = text; })
+                .outcome;
 
         QCOMPARE(outcome, Download::Outcome::Complete);
         QCOMPARE(title, u"Тираж № 1234 Футбол-Хоккей"_s);
@@ -123,7 +125,8 @@ private Q_SLOTS:
 
     void markerPasses()
     {
-        QVERIFY(CheckVersionUrl(vendor::markerUrl(m_server->url()).toString()));
+        HttpClient http;
+        QVERIFY(CheckVersionUrl(http, vendor::markerUrl(m_server->url()).toString()));
     }
 
     void anythingElseIs404()
@@ -138,7 +141,8 @@ private Q_SLOTS:
     {
         DemoServer retired({u"--retire-marker"_s});
         QVERIFY(retired.url().isValid());
-        QVERIFY(!CheckVersionUrl(vendor::markerUrl(retired.url()).toString()));
+        HttpClient http;
+        QVERIFY(!CheckVersionUrl(http, vendor::markerUrl(retired.url()).toString()));
     }
 
 private:

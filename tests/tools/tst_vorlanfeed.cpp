@@ -377,6 +377,17 @@ private Q_SLOTS:
         QTest::newRow("cut inside the second match: first row twice")
             << true << cutAt("</NUM><HOME>") << 3 << kQuotingTitle + kQuotingFirstRow + kQuotingFirstRow << broken
             << QByteArray();
+        Answer badLength = cutAt("<MATCH><NUM>2");
+        badLength.headers.append({"Content-Length"_ba, "-1"_ba});
+        QTest::newRow("Content-Length -1, cut before the second match")
+            << true << badLength << 3 << kQuotingTitle + kQuotingFirstRow << broken << QByteArray();
+        const qsizetype second = feed.indexOf("<MATCH><NUM>2");
+        Answer badChunk;
+        badChunk.rawHead = "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n"_ba;
+        badChunk.body = QByteArray::number(second, 16) + "\r\n" + feed.first(second) + "\r\nzz\r\n"
+                        + feed.sliced(second) + "\r\n0\r\n\r\n";
+        QTest::newRow("chunk size zz before the second match")
+            << true << badChunk << 3 << kQuotingTitle + kQuotingFirstRow << broken << QByteArray();
         QTest::newRow("cut inside the first match: refused number, still exit 3")
             << true << cutAt("<LEAGUE>") << 3
             << kQuotingTitle + "0,,,,,,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,,,,,,,\n" << broken

@@ -1,7 +1,11 @@
 #include "grid/gridlayouts.h"
 #include "grid/gridmodel.h"
+#include "views/gridtextproxy.h"
 #include "views/gridview.h"
 
+#include <QAbstractItemModelTester>
+
+#include <QAction>
 #include <QHeaderView>
 #include <QSignalSpy>
 #include <QTest>
@@ -166,6 +170,121 @@ private Q_SLOTS:
         QVERIFY(!f.view.isColumnHidden(matchcol::AOB));
         QCOMPARE(f.view.columnWidth(matchcol::Home), 104);
         QVERIFY(f.view.horizontalHeader()->sectionsMovable());
+    }
+
+    // The texts the view adds pass the model through unchanged otherwise.
+    void textProxyAddsNamesAndHelp()
+    {
+        Fixture f;
+        QAbstractItemModelTester tester(f.view.model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        f.model.SetCellImageIndex(f.model.CellAt(matchcol::Sport, 1), 1);
+        f.view.setImages({}, {u"Football"_s, u"Hockey"_s});
+        f.view.texts()->setHeaderNames({u"Sport"_s});
+        f.view.texts()->setHeaderHelp({u"What <b> means"_s, u"Number"_s});
+
+        const QAbstractItemModel *shown = f.view.model();
+        QCOMPARE(shown->index(1, matchcol::Sport).data(Qt::AccessibleTextRole).toString(), u"Hockey"_s);
+        QCOMPARE(shown->index(0, matchcol::Sport).data(Qt::AccessibleTextRole).toString(), u"Football"_s);
+        QCOMPARE(shown->index(0, matchcol::Home).data().toString(), u"Alpha"_s);
+        QCOMPARE(f.view.texts()->cellText(shown->index(1, matchcol::Sport)), u"Hockey"_s);
+        QCOMPARE(f.view.texts()->cellText(shown->index(2, matchcol::Home)), u"Charlie"_s);
+        QCOMPARE(f.view.texts()->headerName(matchcol::Sport), u"Sport"_s);
+        QCOMPARE(f.view.texts()->headerName(matchcol::Home), u"Home"_s);
+        // Help is plain text: markup in it is shown, not obeyed.
+        const QString tip = shown->headerData(0, Qt::Horizontal, Qt::ToolTipRole).toString();
+        QVERIFY2(tip.contains(u"&lt;b&gt;"_s), qPrintable(tip));
+        QVERIFY(!shown->headerData(2, Qt::Horizontal, Qt::ToolTipRole).isValid());
+
+        // Rows of the grid model itself are placed as the view shows them.
+        QCOMPARE(f.view.visualRect(f.model.index(2, matchcol::Home)),
+                 f.view.visualRect(shown->index(2, matchcol::Home)));
+        QVERIFY(f.view.visualRect(f.model.index(2, matchcol::Home)).isValid());
+    }
+
+    void arrangementRoundTrip()
+    {
+        Fixture f;
+        QHeaderView *header = f.view.horizontalHeader();
+        header->moveSection(header->visualIndex(matchcol::Away), 0);
+        f.view.setColumnWidth(matchcol::Home, 150);
+        f.model.SetColumnVisible(f.model.ColumnAt(matchcol::OBB), true);
+        f.view.setColumnWidth(matchcol::OBB, 60);
+        f.model.SetColumnVisible(f.model.ColumnAt(matchcol::OBB), false); // hidden keeps its width
+        const GridView::Arrangement arranged = f.view.arrangement();
+        QCOMPARE(arranged.order.first(), int(matchcol::Away));
+        QCOMPARE(arranged.widths[matchcol::Home], 150);
+        QCOMPARE(arranged.widths[matchcol::OBB], 60);
+        QCOMPARE(arranged.widths[matchcol::PoolJoint1], 25);
+
+        Fixture other;
+        QVERIFY(other.view.setArrangement(arranged));
+        QCOMPARE(other.view.arrangement().widths, arranged.widths);
+        QCOMPARE(other.view.arrangement().order, arranged.order);
+        QCOMPARE(other.view.columnWidth(matchcol::Home), 150);
+        QCOMPARE(other.view.horizontalHeader()->logicalIndex(0), int(matchcol::Away));
+        QVERIFY(other.view.isColumnHidden(matchcol::OBB)); // visibility is the model's
+        other.model.SetColumnVisible(other.model.ColumnAt(matchcol::OBB), true);
+        QCOMPARE(other.view.columnWidth(matchcol::OBB), 60);
+    }
+
+    void arrangementThatDoesNotFitIsRefused_data()
+    {
+        QTest::addColumn<int>("widthsCount");
+        QTest::addColumn<int>("orderCount");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("repeated"); // an order entry repeated in place of another, or -1
+        QTest::newRow("fits") << 32 << 32 << 50 << -1;
+        QTest::newRow("too few widths") << 31 << 32 << 50 << -1;
+        QTest::newRow("too many in order") << 32 << 33 << 50 << -1;
+        QTest::newRow("no widths") << 0 << 0 << 50 << -1;
+        QTest::newRow("zero width") << 32 << 32 << 0 << -1;
+        QTest::newRow("negative width") << 32 << 32 << -5 << -1;
+        QTest::newRow("huge width") << 32 << 32 << 100000 << -1;
+        QTest::newRow("column twice") << 32 << 32 << 50 << 3;
+    }
+
+    void arrangementThatDoesNotFitIsRefused()
+    {
+        QFETCH(int, widthsCount);
+        QFETCH(int, orderCount);
+        QFETCH(int, width);
+        QFETCH(int, repeated);
+        Fixture f;
+        const GridView::Arrangement before = f.view.arrangement();
+        GridView::Arrangement arrangement;
+        for (int i = 0; i < widthsCount; ++i)
+            arrangement.widths << width;
+        for (int i = 0; i < orderCount; ++i)
+            arrangement.order << orderCount - 1 - i;
+        if (repeated >= 0)
+            arrangement.order[0] = repeated;
+        const bool fits = widthsCount == 32 && orderCount == 32 && width == 50 && repeated < 0;
+        QCOMPARE(f.view.setArrangement(arrangement), fits);
+        if (fits) {
+            QCOMPARE(f.view.horizontalHeader()->logicalIndex(0), 31);
+            return;
+        }
+        QCOMPARE(f.view.arrangement().widths, before.widths);
+        QCOMPARE(f.view.arrangement().order, before.order);
+    }
+
+    void resetColumnsFromTheHeaderMenu()
+    {
+        Fixture f;
+        const GridView::Arrangement first = f.view.arrangement();
+        QHeaderView *header = f.view.horizontalHeader();
+        header->moveSection(header->visualIndex(matchcol::Book2), 0);
+        f.view.setColumnWidth(matchcol::Date, 200);
+        QCOMPARE(header->contextMenuPolicy(), Qt::ActionsContextMenu);
+        QCOMPARE(header->actions().size(), 1);
+        QAction *reset = header->actions().first();
+        QCOMPARE(reset->text(), u"Reset columns"_s);
+        reset->trigger();
+        QCOMPARE(f.view.arrangement().widths, first.widths);
+        QCOMPARE(f.view.arrangement().order, first.order);
+        QCOMPARE(f.view.columnWidth(matchcol::Date), 65);
+        QVERIFY(!f.view.isColumnHidden(matchcol::DBB));
+        QVERIFY(f.view.isColumnHidden(matchcol::OBB));
     }
 };
 

@@ -1,5 +1,6 @@
 #include "views/radiobox.h"
 
+#include <QAccessible>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -86,6 +87,31 @@ private Q_SLOTS:
         QTest::keyClick(bookmakers[1], Qt::Key_Space);
         QCOMPARE(selected.count(), 0);
         QVERIFY(!bookmakers[1]->isChecked());
+    }
+
+    // Screen readers hear a radio button with its state; pressing it through
+    // them acts as a click, so the group rules hold.
+    void readsAsRadioButton()
+    {
+        QAccessibleInterface *face = QAccessible::queryAccessibleInterface(bookmakers[2]);
+        QVERIFY(face);
+        QCOMPARE(face->role(), QAccessible::RadioButton);
+        QCOMPARE(face->text(QAccessible::Name), u"b2"_s);
+        QVERIFY(face->state().checkable);
+        QVERIFY(!face->state().checked);
+
+        QSignalSpy selected(bookmakers[2], &RadioBox::selected);
+        QAccessibleActionInterface *actions = face->actionInterface();
+        QVERIFY(actions);
+        QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+        actions->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(selected.count(), 1);
+        QVERIFY(face->state().checked);
+        QVERIFY(!QAccessible::queryAccessibleInterface(bookmakers[0])->state().checked);
+        QVERIFY(picks[1]->isChecked());
+
+        actions->doAction(QAccessibleActionInterface::pressAction()); // checked: nothing
+        QCOMPARE(selected.count(), 1);
     }
 };
 

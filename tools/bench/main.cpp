@@ -1,93 +1,24 @@
 // vorlan-bench: times FillMatches on a feed of N generated matches.
 
 #include "feeds/bookmaker.h"
-#include "grid/cp1251.h"
 #include "feeds/drawfill.h"
 #include "grid/gridlayouts.h"
 #include "grid/gridmodel.h"
+#include "tools/bench/generatedfeed.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QRandomGenerator>
 #include <QTextStream>
 
-#include <array>
-
 using namespace Qt::StringLiterals;
-
-namespace {
-
-const std::array<QString, 8> kTeams{u"Спартак"_s, u"ЦСКА"_s, u"Зенит"_s, u"Локомотив"_s,
-                                    u"Динамо"_s, u"Краснодар"_s, u"Ростов"_s, u"Рубин"_s};
-const std::array<QString, 4> kLeagues{u"Россия. Премьер-лига"_s, u"КХЛ Hockey"_s,
-                                      u"England. Premier League"_s, u"NHL Hockey"_s};
-
-// Three shares in percent that add up to 100.
-std::array<int, 3> shares(QRandomGenerator &random)
-{
-    const int first = random.bounded(10, 70);
-    const int second = random.bounded(5, 95 - first);
-    return {first, second, 100 - first - second};
-}
-
-QByteArray triple(const std::array<int, 3> &v)
-{
-    return QByteArray::number(v[0]) + '/' + QByteArray::number(v[1]) + '/' + QByteArray::number(v[2]);
-}
-
-QByteArray resultLine(QRandomGenerator &random)
-{
-    return triple(shares(random)) + "<br><b>" + triple(shares(random)) + '('
-        + QByteArray::number(random.bounded(1, 500)) + ")</b>";
-}
-
-QByteArray element(const char *name, const QByteArray &content)
-{
-    return '<' + QByteArray(name) + '>' + content + "</" + QByteArray(name) + '>';
-}
-
-// A feed as the server writes it: Windows-1251 fields, a UTF-8 title.
-QByteArray generateFeed(int matches, const QString &shape)
-{
-    QRandomGenerator random(20240312);
-    QByteArray feed = "<?xml version=\"1.0\" encoding=\"windows-1251\"?>\r\n<DRAW>\r\n"_ba;
-    feed += element("TIRAGE", u"Тираж №1234"_s.toUtf8()) + "\r\n";
-    for (int i = 0; i < matches; ++i) {
-        if (shape == u"unclosed" && i > 0) {
-            // Every match after the first lacks its close tag.
-            feed += "<MATCH>\r\n"_ba;
-            continue;
-        }
-        const auto pool = shares(random);
-        const auto book = shares(random);
-        QByteArray match = "<MATCH>\r\n"_ba;
-        match += element("LEAGUE", cp1251::fromUnicode(kLeagues[random.bounded(int(kLeagues.size()))]));
-        match += element("NUM", QByteArray::number(i + 1));
-        match += element("DATE", "12.03.2024"_ba) + element("TIME", "19:30"_ba);
-        match += element("HOME", cp1251::fromUnicode(kTeams[random.bounded(int(kTeams.size()))]));
-        match += element("AWAY", cp1251::fromUnicode(kTeams[random.bounded(int(kTeams.size()))]));
-        match += element("P1", QByteArray::number(pool[0])) + element("DRAW", QByteArray::number(pool[1]))
-            + element("P2", QByteArray::number(pool[2]));
-        match += element("P1B", QByteArray::number(book[0])) + element("DRAWB", QByteArray::number(book[1]))
-            + element("P2B", QByteArray::number(book[2]));
-        match += element("ITOG", resultLine(random)) + element("ITOG2", resultLine(random));
-        // "nested": every match opens before the previous one closes.
-        feed += shape == u"nested" ? match : match + "\r\n</MATCH>\r\n";
-    }
-    if (shape == u"nested")
-        feed += "</MATCH>";
-    feed += "</DRAW>\r\n"_ba;
-    return feed;
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
-    parser.setApplicationDescription(u"Times FillMatches on a generated feed of N matches."_s);
+    parser.setApplicationDescription(u"Times FillMatches on a generated feed of N matches. "
+                                     "scripts/bench gives the full table."_s);
     parser.addHelpOption();
     const QCommandLineOption shape(u"shape"_s,
                                    u"plain (default); unclosed: every match but the first lacks its close "
@@ -99,13 +30,11 @@ int main(int argc, char *argv[])
 
     bool ok = false;
     const int matches = parser.positionalArguments().value(0).toInt(&ok);
-    const QString shapeName = parser.value(shape);
-    if (!ok || matches < 0 || parser.positionalArguments().size() != 1
-        || !QStringList{u"plain"_s, u"unclosed"_s, u"nested"_s}.contains(shapeName)) {
+    const std::optional<FeedShape> feedShape = feedShapeNamed(parser.value(shape));
+    if (!ok || matches < 0 || parser.positionalArguments().size() != 1 || !feedShape)
         parser.showHelp(2);
-    }
 
-    const QByteArray feed = generateFeed(matches, shapeName);
+    const QByteArray feed = generateFeed(matches, *feedShape);
     GridModel grid(matchGridColumns());
     grid.setDecimalSeparator(u'.');
 
@@ -114,7 +43,7 @@ int main(int argc, char *argv[])
     FillMatches(feed, Bookmaker::FonBet, grid);
     const qint64 elapsed = timer.elapsed();
 
-    QTextStream(stdout) << matches << " matches (" << shapeName << "), " << feed.size() << " bytes: "
-                        << grid.RowCount() << " rows filled in " << elapsed << " ms\n";
+    QTextStream(stdout) << matches << " matches (" << feedShapeName(*feedShape) << "), " << feed.size()
+                        << " bytes: " << grid.RowCount() << " rows filled in " << elapsed << " ms\n";
     return 0;
 }

@@ -1,0 +1,70 @@
+#include "app/drawtitle.h"
+
+#include "feeds/feedloader.h"
+
+#include <QLabel>
+#include <QStyle>
+#include <QTextDocument>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The skin draws a label in its warning colour while this is set.
+void setWarning(QLabel &label, bool warning)
+{
+    const QString state = warning ? u"warning"_s : QString();
+    if (label.property("skinState").toString() == state)
+        return;
+    label.setProperty("skinState", state);
+    // A style sheet reads dynamic properties only when it polishes the widget.
+    label.style()->unpolish(&label);
+    label.style()->polish(&label);
+}
+
+void showProblem(QLabel &label, const QString &text, const QUrl &feed, const QString &reason)
+{
+    label.setText(text);
+    label.setToolTip(Qt::convertFromPlainText(feed.toDisplayString() + u'\n' + reason));
+    setWarning(label, true);
+}
+
+// "Connection refused" reads "connection refused" after a colon; "HTTP status
+// 404" keeps its capitals.
+QString inSentence(const QString &reason)
+{
+    if (reason.size() > 1 && reason[0].isUpper() && reason[1].isLower())
+        return reason[0].toLower() + reason.sliced(1);
+    return reason;
+}
+
+} // namespace
+
+void showDrawTitle(QLabel &label, const QString &title, const FeedDownload &download)
+{
+    switch (download.outcome) {
+    case Download::Outcome::Complete:
+        label.setText(title);
+        label.setToolTip(QString());
+        setWarning(label, false);
+        return;
+    case Download::Outcome::Failed:
+        showNoDraw(label, download.url, download.reason);
+        return;
+    case Download::Outcome::Broken:
+        markDrawIncomplete(label, title, download.url, download.reason);
+        return;
+    }
+}
+
+void showNoDraw(QLabel &label, const QUrl &feed, const QString &reason)
+{
+    showProblem(label, u"No draw: "_s + inSentence(reason), feed, reason);
+}
+
+void markDrawIncomplete(QLabel &label, const QString &title, const QUrl &feed, const QString &reason)
+{
+    const QString text = title.isEmpty() ? u"Incomplete draw: "_s + inSentence(reason)
+                                         : title + u" (incomplete)"_s;
+    showProblem(label, text, feed, reason);
+}
