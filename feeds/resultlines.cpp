@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string_view>
 
 using namespace Qt::StringLiterals;
 
@@ -244,7 +245,11 @@ private:
 
 Cut CutAt(QByteArrayView text, QByteArrayView separator)
 {
-    const qsizetype at = text.indexOf(separator);
+    // std::string_view's search looks for the first byte with memchr, quick
+    // for the short separators here.
+    const std::size_t found = std::string_view(text.data(), std::size_t(text.size()))
+                                  .find(std::string_view(separator.data(), std::size_t(separator.size())));
+    const qsizetype at = found == std::string_view::npos ? -1 : qsizetype(found);
     // Without a separator, rest starts as if one began a byte before the text.
     const qsizetype restBegin = at < 0 ? separator.size() - 1 : at + separator.size();
     return Cut{at < 0 ? QByteArrayView() : text.first(at),

@@ -41,21 +41,10 @@ int TagScanner::nameOf(quint64 key, qsizetype length) const
     return -1;
 }
 
-bool TagScanner::scanMore()
+void TagScanner::fileTagAt(qsizetype lt)
 {
     const qsizetype size = m_text.size();
-    if (m_scanned >= size)
-        return false;
-    // Files the tags up to a little past the next "<", so that a query
-    // waits for no more text than it needs.
     const char *data = m_text.data();
-    const void *found = std::memchr(data + m_scanned, '<', std::size_t(size - m_scanned));
-    if (!found) {
-        m_scanned = size;
-        return false;
-    }
-    const qsizetype lt = static_cast<const char *>(found) - data;
-    m_scanned = lt + 1;
     const bool close = lt + 1 < size && data[lt + 1] == '/';
     const qsizetype nameBegin = lt + (close ? 2 : 1);
     // The name runs to the first ">"; a "<" before it starts another tag.
@@ -67,12 +56,34 @@ bool TagScanner::scanMore()
             const int name = nameOf(key, i - nameBegin);
             if (name >= 0)
                 (close ? m_closes : m_opens)[std::size_t(name)].at.push_back(lt);
-            break;
+            return;
         }
         if (c == '<')
-            break;
+            return;
         key = key << 8 | c;
     }
+}
+
+bool TagScanner::scanMore()
+{
+    const qsizetype size = m_text.size();
+    if (m_scanned >= size)
+        return false;
+    // A stretch at a time: far enough to make few calls, near enough that
+    // a query waits for little more text than it needs.
+    constexpr qsizetype kStretch = 4096;
+    const char *data = m_text.data();
+    const qsizetype stop = std::min(size, m_scanned + kStretch);
+    qsizetype at = m_scanned;
+    while (at < stop) {
+        const void *found = std::memchr(data + at, '<', std::size_t(stop - at));
+        if (!found)
+            break;
+        const qsizetype lt = static_cast<const char *>(found) - data;
+        fileTagAt(lt);
+        at = lt + 1;
+    }
+    m_scanned = stop;
     return true;
 }
 

@@ -40,6 +40,8 @@ private:
     qsizetype next(Positions &positions, qsizetype from);
     // Files the tags of the next stretch of text; false at its end.
     bool scanMore();
+    // Files the tag whose "<" stands at lt, if it is one of the names.
+    void fileTagAt(qsizetype lt);
     // The index of the name of that length packed into key, or -1.
     int nameOf(quint64 key, qsizetype length) const;
 
