@@ -130,6 +130,20 @@ std::optional<double> parse(QStringView text, QChar decimalSeparator)
 
 std::optional<double> parse(QByteArrayView text, char decimalSeparator)
 {
+    // The feed's common case, a short whole number, at once.
+    if (!text.isEmpty() && text.size() <= 15) {
+        std::uint64_t value = 0;
+        bool digits = true;
+        for (const char c : text) {
+            if (c < '0' || c > '9') {
+                digits = false;
+                break;
+            }
+            value = value * 10 + std::uint64_t(c - '0');
+        }
+        if (digits)
+            return double(value);
+    }
     // Unsigned, so that no byte outside ASCII passes for a digit or sign.
     const auto *begin = reinterpret_cast<const unsigned char *>(text.data());
     return parseText(begin, begin + text.size(), static_cast<unsigned char>(decimalSeparator));
