@@ -2,14 +2,19 @@
 
 #include "grid/cp1251.h"
 #include "feeds/resultlines.h"
-#include "feeds/tagcursor.h"
+#include "feeds/tagscanner.h"
 #include "feeds/tagreader.h"
+#include "grid/griderror.h"
 #include "grid/gridlayouts.h"
 #include "grid/gridmodel.h"
+#include "grid/gridrows.h"
+#include "grid/numbertext.h"
 
+#include <QScopeGuard>
 #include <QStringDecoder>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -41,6 +46,96 @@ constexpr std::array<Field, 12> kFields{{
 constexpr std::size_t kLeague = 0;
 constexpr int kHockeyImage = 1;
 
+// The same element of the feed: views compare by place, not by content.
+bool samePlace(QByteArrayView a, QByteArrayView b)
+{
+    return a.data() == b.data() && a.size() == b.size();
+}
+
+bool samePlace(std::optional<QByteArrayView> a, std::optional<QByteArrayView> b)
+{
+    return a.has_value() == b.has_value() && (!a || samePlace(*a, *b));
+}
+
+// A field's holding string, converted once when read: the text widened for
+// a text cell, or the value of a number cell.
+struct HeldValue
+{
+    bool read = false;
+    QByteArrayView source; // where in the feed it was read
+    QString text;          // text fields and the league
+    std::optional<double> number = std::nullopt; // number fields; nothing when refused
+    bool hockey = false;   // the league marks a hockey match
+};
+
+// Converts a number cell's text the way the grid does, straight from the
+// feed's bytes when the separator is ASCII.
+class NumberReader
+{
+public:
+    NumberReader(QChar separator, FillCounts *counts)
+        : m_separator(separator), m_ascii(separator.unicode() < 0x80), m_counts(counts)
+    {
+    }
+
+    std::optional<double> operator()(QByteArrayView bytes) const
+    {
+        if (m_counts)
+            ++m_counts->numbersConverted;
+        if (m_ascii)
+            return numbertext::parse(bytes, char(m_separator.unicode()));
+        return numbertext::parse(cp1251::toUnicode(bytes), m_separator);
+    }
+
+    // The grid's conversion error for bytes; only the quoted part is widened.
+    static GridError refused(QByteArrayView bytes)
+    {
+        return GridError::notAFloatingPointValue(
+            cp1251::toUnicode(bytes.first(std::min(bytes.size(), GridError::kQuotedValueLength + 1))));
+    }
+
+private:
+    QChar m_separator;
+    bool m_ascii;
+    FillCounts *m_counts;
+};
+
+// The result columns of the row being built.
+class PendingRowCells final : public ResultCells
+{
+public:
+    PendingRowCells(GridRows &rows, const NumberReader &numbers) : m_rows(rows), m_numbers(numbers) {}
+
+    void setNumber(int column, QByteArrayView value) override
+    {
+        const std::optional<double> number = m_numbers(value);
+        if (!number)
+            throw NumberReader::refused(value);
+        m_rows.setNumber(column, m_rows.size() - 1, *number);
+    }
+    void setPick(int column, const QString &code) override { m_rows.setText(column, m_rows.size() - 1, code); }
+    QString pick(int column) const override { return m_rows.text(column, m_rows.size() - 1); }
+
+private:
+    GridRows &m_rows;
+    const NumberReader &m_numbers;
+};
+
+// What decides a row's result columns: the working text it starts from and
+// the two lines found in its match. A row with the same key as the row
+// before gets the same cells and leaves the same working text.
+struct ResultKey
+{
+    std::optional<QByteArrayView> start; // nothing when ITOG replaces it anyway
+    std::optional<QByteArrayView> pool;
+    std::optional<QByteArrayView> book;
+
+    bool operator==(const ResultKey &other) const
+    {
+        return samePlace(start, other.start) && samePlace(pool, other.pool) && samePlace(book, other.book);
+    }
+};
+
 } // namespace
 
 QString DrawTitle(QByteArrayView feed)
@@ -57,61 +152,104 @@ QString DrawTitle(QByteArrayView feed)
     return cp1251::limit(decoded);
 }
 
-void FillMatches(QByteArrayView feed, Bookmaker bookmaker, GridModel &grid)
+FillEnd FillMatches(QByteArrayView feed, Bookmaker bookmaker, GridModel &grid, int rowLimit, FillCounts *counts)
 {
     const bool readsDateTime = bookmakerInfo(bookmaker).readsDateTime;
     const auto isRead = [readsDateTime](int column) {
         return readsDateTime || (column != matchcol::Date && column != matchcol::Time);
     };
+    const NumberReader readNumber(grid.decimalSeparator(), counts);
 
-    TagCursor matches(feed, "MATCH");
-    std::vector<TagCursor> fieldTags;
-    fieldTags.reserve(kFields.size());
+    // Names: the fields by their index, then MATCH, ITOG and ITOG2.
+    std::vector<QByteArrayView> names;
     for (const Field &field : kFields)
-        fieldTags.emplace_back(feed, field.name);
-    TagCursor poolLines(feed, "ITOG");
-    TagCursor bookLines(feed, "ITOG2");
+        names.push_back(field.name);
+    const int kMatch = int(names.size());
+    const int kPoolLine = kMatch + 1;
+    const int kBookLine = kMatch + 2;
+    names.insert(names.end(), {"MATCH", "ITOG", "ITOG2"});
+    TagScanner tags(feed, names);
 
     // Holding strings: a field a match lacks keeps the last value read.
-    std::array<QString, kFields.size()> held;
+    std::array<HeldValue, kFields.size()> held;
     std::optional<QByteArrayView> poolLine;
     std::optional<QByteArrayView> bookLine;
-    ResultLineState lines;
+    QByteArrayView workingText;
+    std::optional<ResultKey> lastKey;
+    const QString dash = u"-"_s;
+
+    // The rows are built here and handed to the grid in one piece, also when
+    // a refused number ends the fill.
+    GridRows rows(grid.columns());
+    PendingRowCells resultCells(rows, readNumber);
+    const auto handOver = qScopeGuard([&] { grid.appendRows(std::move(rows)); });
 
     // The feed text still to read starts here; each match cuts it just past
     // its "<MAT", so the next search finds the next "<MATCH>".
     qsizetype rest = 0;
-    for (qsizetype open; (open = matches.openAt(rest)) >= 0; rest = open + 4) {
+    for (qsizetype open; (open = tags.openAt(kMatch, rest)) >= 0; rest = open + 4) {
+        if (rows.size() >= rowLimit)
+            return FillEnd::RowLimit;
         // A "<MATCH>" without a close tag keeps the previous match's text, and
         // so every value read from it: nothing to read again.
-        if (const auto match = matches.find(rest, feed.size())) {
+        if (const auto match = tags.find(kMatch, rest, feed.size())) {
             const qsizetype begin = match->data() - feed.data();
             const qsizetype end = begin + match->size();
             for (std::size_t i = 0; i < kFields.size(); ++i) {
-                if (!isRead(kFields[i].column))
+                const int column = kFields[i].column;
+                if (!isRead(column))
                     continue;
-                if (const auto value = fieldTags[i].find(begin, end))
-                    held[i] = cp1251::toUnicode(*value);
+                const auto value = tags.find(int(i), begin, end);
+                HeldValue &h = held[i];
+                if (!value || (h.read && samePlace(*value, h.source)))
+                    continue;
+                h.read = true;
+                h.source = *value;
+                if (grid.column(column).kind == CellKind::Number) {
+                    h.number = readNumber(*value);
+                } else {
+                    h.text = cp1251::toUnicode(*value);
+                    h.hockey = i == kLeague && h.text.contains(u"Hockey"_s);
+                }
             }
-            poolLine = poolLines.find(begin, end);
-            bookLine = bookLines.find(begin, end);
+            poolLine = tags.find(kPoolLine, begin, end);
+            bookLine = tags.find(kBookLine, begin, end);
         }
 
-        grid.AppendRows(1);
-        const int row = grid.RowCount() - 1;
+        rows.append(1);
+        const int row = rows.size() - 1;
 
-        const QString &league = held[kLeague];
-        const CellRef sport = grid.CellAt(matchcol::Sport, row);
-        if (league.contains(u"Hockey"_s))
-            grid.SetCellImageIndex(sport, kHockeyImage);
-        grid.SetCellHint(sport, league);
+        const HeldValue &league = held[kLeague];
+        if (league.hockey)
+            rows.setImage(matchcol::Sport, row, kHockeyImage);
+        rows.setHint(matchcol::Sport, row, league.text);
 
         for (std::size_t i = kLeague + 1; i < kFields.size(); ++i) {
             const int column = kFields[i].column;
-            grid.SetCellText(column, row, isRead(column) ? held[i] : u"-"_s);
+            const HeldValue &h = held[i];
+            if (!isRead(column)) {
+                rows.setText(column, row, dash);
+            } else if (grid.column(column).kind != CellKind::Number) {
+                rows.setText(column, row, h.text);
+            } else {
+                // Never read: the empty text, which no number column takes.
+                if (!h.read || !h.number)
+                    throw NumberReader::refused(h.source);
+                rows.setNumber(column, row, *h.number);
+            }
         }
 
-        // FillResultColumns on this match, with its lines found by the cursors.
-        FillResultLines(lines, poolLine, bookLine, row, grid);
+        // FillResultColumns on this match, with its lines found by the scanner.
+        const ResultKey key{poolLine ? std::nullopt : std::optional(workingText), poolLine, bookLine};
+        if (lastKey && *lastKey == key) {
+            rows.copyCells(row - 1, row, matchcol::PoolJoint1, matchcol::ADB);
+            continue; // and the working text is as the row before left it
+        }
+        lastKey.reset();
+        if (counts)
+            ++counts->resultLinesRead;
+        ReadResultLines(workingText, poolLine, bookLine, resultCells);
+        lastKey = key;
     }
+    return FillEnd::Complete;
 }

@@ -13,9 +13,31 @@ class GridModel;
 // element is missing or not well-formed UTF-8.
 QString DrawTitle(QByteArrayView feed);
 
+// The most rows a load makes; no real draw comes near it, and it bounds
+// what a hostile feed of bare "<MATCH>" tags can cost.
+inline constexpr int kDrawRowLimit = 1'000'000;
+
+// How a fill ended when no number was refused.
+enum class FillEnd {
+    Complete, // one row per "<MATCH>"
+    RowLimit, // stopped after rowLimit rows; more "<MATCH>" followed
+};
+
+// What a fill converted, for the tests that hold its cost to the feed's
+// size: numbers converted from text, and matches whose result lines were
+// taken apart (a row that repeats the one before copies its cells instead).
+struct FillCounts
+{
+    qsizetype numbersConverted = 0;
+    qsizetype resultLinesRead = 0;
+};
+
 // Appends one row per "<MATCH>", wherever it stands, and fills all 32
 // columns; the caller clears the grid first. Within one call a field that a
 // match lacks repeats the value of the last earlier match that had it. A
 // number the grid refuses throws GridError, leaving the rows and cells set
-// so far. Linear in the feed's size and in what it writes to the grid.
-void FillMatches(QByteArrayView feed, Bookmaker bookmaker, GridModel &grid);
+// so far. The rows reach the grid as one insertion, when the fill ends.
+// Linear in the feed's size plus its rows: each value is converted once
+// when it is read, and a row that repeats held values shares their text.
+FillEnd FillMatches(QByteArrayView feed, Bookmaker bookmaker, GridModel &grid,
+                    int rowLimit = kDrawRowLimit, FillCounts *counts = nullptr);

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+#include <QStringView>
 
 #include <exception>
 
@@ -11,6 +13,13 @@ class GridError : public std::exception
 {
 public:
     explicit GridError(QString message) : m_message(std::move(message)), m_utf8(m_message.toUtf8()) {}
+
+    // "'%s' is not a valid floating point value", and the same for an image
+    // cell's integer. A value longer than kQuotedValueLength characters is
+    // cut there with "…", so a huge feed value makes no huge message.
+    static GridError notAFloatingPointValue(QStringView text);
+    static GridError notAnInteger(QStringView text);
+    static constexpr qsizetype kQuotedValueLength = 200;
 
     const QString &message() const noexcept { return m_message; }
     const char *what() const noexcept override { return m_utf8.constData(); }

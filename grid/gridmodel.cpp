@@ -14,6 +14,7 @@ using namespace Qt::StringLiterals;
 GridModel::GridModel(QList<ColumnSpec> columns, QObject *parent)
     : QAbstractTableModel(parent)
     , m_columns(std::move(columns))
+    , m_rows(m_columns)
     , m_decimalSeparator(QLocale::system().decimalPoint().front())
 {
 }
@@ -31,9 +32,19 @@ int GridModel::AppendRows(int count)
         return RowCount() - 1;
     const int first = RowCount();
     beginInsertRows({}, first, first + count - 1);
-    m_rows.resize(m_rows.size() + std::size_t(count), Row(m_columns.size()));
+    m_rows.append(count);
     endInsertRows();
     return RowCount() - 1;
+}
+
+void GridModel::appendRows(GridRows &&rows)
+{
+    if (rows.size() == 0)
+        return;
+    const int first = RowCount();
+    beginInsertRows({}, first, first + rows.size() - 1);
+    m_rows.append(std::move(rows));
+    endInsertRows();
 }
 
 bool GridModel::contains(int column, int row) const
@@ -45,24 +56,23 @@ void GridModel::SetCellText(int column, int row, const QString &text)
 {
     if (!contains(column, row))
         return;
-    Cell &cell = m_rows[std::size_t(row)][std::size_t(column)];
     switch (m_columns[column].kind) {
     case CellKind::Text:
-        cell.text = text;
+        m_rows.setText(column, row, text);
         break;
     case CellKind::Number: {
         const auto value = numbertext::parse(text, m_decimalSeparator);
         if (!value)
-            throw GridError(u"'%1' is not a valid floating point value"_s.arg(text));
-        cell.value = *value;
+            throw GridError::notAFloatingPointValue(text);
+        m_rows.setNumber(column, row, *value);
         break;
     }
     case CellKind::Image: {
         bool ok = true;
         const int value = text.isEmpty() ? 0 : text.trimmed().toInt(&ok);
         if (!ok)
-            throw GridError(u"'%1' is not a valid integer value"_s.arg(text));
-        cell.value = value;
+            throw GridError::notAnInteger(text);
+        m_rows.setImage(column, row, value);
         break;
     }
     }
@@ -74,19 +84,25 @@ bool GridModel::GetCellText(int column, int row, QString &target) const
 {
     if (!contains(column, row))
         return false;
-    const Cell &cell = m_rows[std::size_t(row)][std::size_t(column)];
-    target = m_columns[column].kind == CellKind::Image ? QString::number(int(cell.value))
-                                                       : displayText(column, cell);
+    target = m_columns[column].kind == CellKind::Image ? QString::number(m_rows.image(column, row))
+                                                       : displayText(column, row);
     return true;
 }
 
-QString GridModel::displayText(int column, const Cell &cell) const
+QString GridModel::cellText(int column, int row) const
+{
+    QString text;
+    GetCellText(column, row, text);
+    return text;
+}
+
+QString GridModel::displayText(int column, int row) const
 {
     switch (m_columns[column].kind) {
     case CellKind::Text:
-        return cell.text;
+        return m_rows.text(column, row);
     case CellKind::Number:
-        return numbertext::format(cell.value, m_decimalSeparator);
+        return numbertext::format(m_rows.number(column, row), m_decimalSeparator);
     case CellKind::Image:
         break;
     }
@@ -103,7 +119,9 @@ void GridModel::SetCellImageIndex(CellRef cell, int index)
 {
     if (!contains(cell.column, cell.row))
         return;
-    m_rows[std::size_t(cell.row)][std::size_t(cell.column)].value = index;
+    if (m_columns[cell.column].kind != CellKind::Image)
+        return;
+    m_rows.setImage(cell.column, cell.row, index);
     const QModelIndex at = this->index(cell.row, cell.column);
     Q_EMIT dataChanged(at, at);
 }
@@ -112,7 +130,7 @@ void GridModel::SetCellHint(CellRef cell, const QString &text)
 {
     if (!contains(cell.column, cell.row))
         return;
-    m_rows[std::size_t(cell.row)][std::size_t(cell.column)].hint = text;
+    m_rows.setHint(cell.column, cell.row, text);
     const QModelIndex at = index(cell.row, cell.column);
     Q_EMIT dataChanged(at, at);
 }
@@ -130,43 +148,42 @@ void GridModel::SetColumnVisible(ColumnRef column, bool visible)
 
 int GridModel::imageIndex(int column, int row) const
 {
-    return contains(column, row) ? int(m_rows[std::size_t(row)][std::size_t(column)].value) : 0;
+    return contains(column, row) && m_columns[column].kind == CellKind::Image ? m_rows.image(column, row) : 0;
 }
 
 QString GridModel::hint(int column, int row) const
 {
-    return contains(column, row) ? m_rows[std::size_t(row)][std::size_t(column)].hint : QString();
+    return contains(column, row) ? m_rows.hint(column, row) : QString();
 }
 
 void GridModel::sort(int column, Qt::SortOrder order)
 {
-    if (column < 0 || column >= columnCount() || m_rows.size() < 2)
+    if (column < 0 || column >= columnCount() || RowCount() < 2)
         return;
-    const ColumnSpec &spec = m_columns[column];
-    const auto c = std::size_t(column);
-    auto less = [&](const Row &a, const Row &b) {
-        if (spec.kind != CellKind::Text)
-            return a[c].value < b[c].value;
-        return QString::localeAwareCompare(a[c].text, b[c].text) < 0;
+    const CellKind kind = m_columns[column].kind;
+    auto less = [&](int a, int b) {
+        switch (kind) {
+        case CellKind::Number:
+            return m_rows.number(column, a) < m_rows.number(column, b);
+        case CellKind::Image:
+            return m_rows.image(column, a) < m_rows.image(column, b);
+        case CellKind::Text:
+            break;
+        }
+        return QString::localeAwareCompare(m_rows.text(column, a), m_rows.text(column, b)) < 0;
     };
 
     Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-    std::vector<int> shownOrder(m_rows.size());
+    std::vector<int> shownOrder(static_cast<std::size_t>(RowCount()));
     for (std::size_t i = 0; i < shownOrder.size(); ++i)
         shownOrder[i] = int(i);
     std::stable_sort(shownOrder.begin(), shownOrder.end(), [&](int a, int b) {
-        const Row &ra = m_rows[std::size_t(a)];
-        const Row &rb = m_rows[std::size_t(b)];
-        return order == Qt::AscendingOrder ? less(ra, rb) : less(rb, ra);
+        return order == Qt::AscendingOrder ? less(a, b) : less(b, a);
     });
-    std::vector<Row> sorted;
-    sorted.reserve(m_rows.size());
-    std::vector<int> newRowOf(m_rows.size());
-    for (std::size_t i = 0; i < shownOrder.size(); ++i) {
-        sorted.push_back(std::move(m_rows[std::size_t(shownOrder[i])]));
+    std::vector<int> newRowOf(shownOrder.size());
+    for (std::size_t i = 0; i < shownOrder.size(); ++i)
         newRowOf[std::size_t(shownOrder[i])] = int(i);
-    }
-    m_rows = std::move(sorted);
+    m_rows.reorder(shownOrder);
 
     const QModelIndexList before = persistentIndexList();
     QModelIndexList after;
@@ -192,14 +209,13 @@ QVariant GridModel::data(const QModelIndex &index, int role) const
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
     const ColumnSpec &spec = m_columns[index.column()];
-    const Cell &cell = m_rows[std::size_t(index.row())][std::size_t(index.column())];
     switch (role) {
     case Qt::DisplayRole:
-        return displayText(index.column(), cell);
+        return displayText(index.column(), index.row());
     case ImageIndexRole:
-        return spec.kind == CellKind::Image ? QVariant(int(cell.value)) : QVariant();
+        return spec.kind == CellKind::Image ? QVariant(m_rows.image(index.column(), index.row())) : QVariant();
     case HintRole:
-        return cell.hint;
+        return m_rows.hint(index.column(), index.row());
     case TextFitHintRole:
         return spec.textFitHint;
     case Qt::TextAlignmentRole:

@@ -1,12 +1,11 @@
 #pragma once
 
 #include "grid/gridcolumn.h"
+#include "grid/gridrows.h"
 
 #include <QAbstractTableModel>
 #include <QList>
 #include <QString>
-
-#include <vector>
 
 // Rows of typed cells under a fixed list of columns. The operations keep the
 // names the rest of the program calls them by; they work without a window,
@@ -33,13 +32,19 @@ public:
     // Adds count rows after the last one; nothing for count < 1. Returns the
     // number of the last row.
     int AppendRows(int count);
-    int RowCount() const { return int(m_rows.size()); }
+    int RowCount() const { return m_rows.size(); }
+
+    // Rows built off the grid (with its columns) added after the last row,
+    // announced as one insertion; rows is left empty.
+    void appendRows(GridRows &&rows);
 
     // Out-of-range column or row: nothing happens. A number or image cell
     // that refuses the text throws GridError and keeps its value.
     void SetCellText(int column, int row, const QString &text);
     // Out of range: target keeps what it held and false comes back.
     bool GetCellText(int column, int row, QString &target) const;
+    // The same text as a value; empty out of range.
+    QString cellText(int column, int row) const;
 
     // Only for an existing cell.
     CellRef CellAt(int column, int row) const;
@@ -50,6 +55,9 @@ public:
     void SetColumnVisible(ColumnRef column, bool visible);
 
     const ColumnSpec &column(int number) const { return m_columns.at(number); }
+    const QList<ColumnSpec> &columns() const { return m_columns; }
+    // The cells themselves, for reading.
+    const GridRows &cells() const { return m_rows; }
     int columnCount() const { return int(m_columns.size()); }
     bool isColumnVisible(int number) const { return m_columns.at(number).visible; }
     int imageIndex(int column, int row) const;
@@ -69,18 +77,10 @@ Q_SIGNALS:
     void columnVisibilityChanged(int number, bool visible);
 
 private:
-    struct Cell
-    {
-        QString text;     // text cells
-        QString hint;
-        double value = 0; // number cells; image cells hold their index here
-    };
-    using Row = std::vector<Cell>;
-
     bool contains(int column, int row) const;
-    QString displayText(int column, const Cell &cell) const;
+    QString displayText(int column, int row) const;
 
     QList<ColumnSpec> m_columns;
-    std::vector<Row> m_rows;
+    GridRows m_rows;
     QChar m_decimalSeparator;
 };

@@ -1,100 +1,196 @@
 #include "grid/numbertext.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <cstdint>
+#include <limits>
 #include <string>
-
-#include <QLatin1StringView>
 
 namespace numbertext {
 
+namespace {
+
+template<typename Char>
+bool isDigit(Char c)
+{
+    return c >= Char('0') && c <= Char('9');
+}
+
+// Validates text and converts the accepted pieces with std::from_chars, which
+// reads only "." and never consults the locale.
+template<typename Char, typename Separator>
+std::optional<double> parseText(const Char *p, const Char *end, Separator separator)
+{
+    while (p != end && *p == Char(' '))
+        ++p;
+    bool negative = false;
+    if (p != end && (*p == Char('+') || *p == Char('-')))
+        negative = *p++ == Char('-');
+
+    const Char *wholeBegin = p;
+    while (p != end && isDigit(*p))
+        ++p;
+    const Char *wholeEnd = p;
+    const Char *fractionBegin = p;
+    const Char *fractionEnd = p;
+    bool hasSeparator = false;
+    if (p != end && *p == separator) {
+        hasSeparator = true;
+        fractionBegin = ++p;
+        while (p != end && isDigit(*p))
+            ++p;
+        fractionEnd = p;
+    }
+    if (wholeBegin == wholeEnd && !hasSeparator)
+        return std::nullopt;
+    const Char *exponentBegin = p;
+    if (p != end && (*p == Char('e') || *p == Char('E'))) {
+        ++p;
+        if (p != end && (*p == Char('+') || *p == Char('-')))
+            ++p;
+        if (p == end || !isDigit(*p))
+            return std::nullopt;
+        while (p != end && isDigit(*p))
+            ++p;
+    }
+    const Char *exponentEnd = p;
+    while (p != end && *p == Char(' '))
+        ++p;
+    if (p != end)
+        return std::nullopt;
+
+    const double sign = negative ? -1.0 : 1.0;
+    // A whole number of up to 15 digits is exact in a double: no conversion
+    // routine needed.
+    const Char *significant = wholeBegin;
+    while (significant != wholeEnd && *significant == Char('0'))
+        ++significant;
+    if (fractionBegin == fractionEnd && exponentBegin == exponentEnd && wholeEnd - significant <= 15) {
+        std::uint64_t value = 0;
+        for (const Char *d = significant; d != wholeEnd; ++d)
+            value = value * 10 + std::uint64_t(*d - Char('0'));
+        return sign * double(value);
+    }
+    // "." and "-." stand for zero.
+    if (wholeBegin == wholeEnd && fractionBegin == fractionEnd)
+        return sign * 0.0;
+
+    std::string plain;
+    plain.reserve(std::size_t(exponentEnd - wholeBegin) + 2);
+    for (const Char *d = wholeBegin; d != wholeEnd; ++d)
+        plain += char(*d);
+    if (wholeBegin == wholeEnd)
+        plain += '0';
+    plain += '.';
+    for (const Char *d = fractionBegin; d != fractionEnd; ++d)
+        plain += char(*d);
+    for (const Char *d = exponentBegin; d != exponentEnd; ++d)
+        plain += char(*d);
+
+    double value = 0;
+    const auto [ptr, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), value,
+                                           std::chars_format::general);
+    if (ec == std::errc())
+        return sign * value;
+    if (ec != std::errc::result_out_of_range)
+        return std::nullopt;
+    // Out of range: too large is refused, too small is zero. The magnitude
+    // is decided by where the first non-zero digit stands and the exponent.
+    std::int64_t magnitude = 0;
+    if (significant != wholeEnd) {
+        magnitude = wholeEnd - significant;
+    } else {
+        const Char *d = fractionBegin;
+        while (d != fractionEnd && *d == Char('0'))
+            ++d;
+        magnitude = -(d - fractionBegin);
+    }
+    if (const std::size_t e = plain.find_first_of("eE"); e != std::string::npos) {
+        bool exponentNegative = false;
+        std::size_t k = e + 1;
+        if (plain[k] == '+' || plain[k] == '-')
+            exponentNegative = plain[k++] == '-';
+        std::int64_t exponent = 0;
+        constexpr std::int64_t kCap = std::int64_t(1) << 40;
+        for (; k < plain.size() && exponent < kCap; ++k)
+            exponent = exponent * 10 + (plain[k] - '0');
+        magnitude += exponentNegative ? -exponent : exponent;
+    }
+    if (magnitude > 0)
+        return std::nullopt;
+    return sign * 0.0;
+}
+
+} // namespace
+
 std::optional<double> parse(QStringView text, QChar decimalSeparator)
 {
-    // Rebuilt in the C locale's form for strtod, so the user's separator is
-    // the only one accepted.
-    std::string plain;
-    plain.reserve(text.size());
-    qsizetype i = 0;
-    const qsizetype n = text.size();
-    auto isDigit = [&](qsizetype k) { return k < n && text[k] >= u'0' && text[k] <= u'9'; };
+    return parseText(text.utf16(), text.utf16() + text.size(), decimalSeparator.unicode());
+}
 
-    while (i < n && text[i] == u' ')
-        ++i;
-    if (i < n && (text[i] == u'+' || text[i] == u'-'))
-        plain += char(text[i++].unicode());
-    bool mantissa = false;
-    while (isDigit(i)) {
-        plain += char(text[i++].unicode());
-        mantissa = true;
+std::optional<double> parse(QByteArrayView text, char decimalSeparator)
+{
+    // The feed's common case, a short whole number, at once.
+    if (!text.isEmpty() && text.size() <= 15) {
+        std::uint64_t value = 0;
+        bool digits = true;
+        for (const char c : text) {
+            if (c < '0' || c > '9') {
+                digits = false;
+                break;
+            }
+            value = value * 10 + std::uint64_t(c - '0');
+        }
+        if (digits)
+            return double(value);
     }
-    if (i < n && text[i] == decimalSeparator) {
-        ++i;
-        mantissa = true;
-        plain += '.';
-        while (isDigit(i))
-            plain += char(text[i++].unicode());
-    }
-    if (!mantissa)
-        return std::nullopt;
-    if (i < n && (text[i] == u'e' || text[i] == u'E')) {
-        ++i;
-        plain += 'e';
-        if (i < n && (text[i] == u'+' || text[i] == u'-'))
-            plain += char(text[i++].unicode());
-        if (!isDigit(i))
-            return std::nullopt;
-        while (isDigit(i))
-            plain += char(text[i++].unicode());
-    }
-    while (i < n && text[i] == u' ')
-        ++i;
-    if (i != n)
-        return std::nullopt;
+    // Unsigned, so that no byte outside ASCII passes for a digit or sign.
+    const auto *begin = reinterpret_cast<const unsigned char *>(text.data());
+    return parseText(begin, begin + text.size(), static_cast<unsigned char>(decimalSeparator));
+}
 
-    // strtod reads "." or "-." as nothing; those stand for zero here.
-    if (plain.find_first_of("0123456789") == std::string::npos)
-        return plain.front() == '-' ? -0.0 : 0.0;
-    const double value = std::strtod(plain.c_str(), nullptr);
-    if (std::isinf(value))
-        return std::nullopt;
-    return value;
+int format(double value, char decimalSeparator, char *out)
+{
+    // Only parse() feeds the cells, and it refuses infinities.
+    if (value == 0 || !std::isfinite(value)) {
+        out[0] = '0';
+        return 1;
+    }
+    // "%.15g" in std::to_chars' locale-free form: scientific exactly for an
+    // exponent below -4 or from 15 on, trailing zeros dropped.
+    char buf[kFormatBufferSize];
+    const auto result = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15);
+    int n = 0;
+    for (const char *p = buf; p != result.ptr; ++p) {
+        if (*p == '.') {
+            out[n++] = decimalSeparator;
+        } else if (*p == 'e') {
+            // "e+05" becomes "E5", "e-05" "E-5".
+            out[n++] = 'E';
+            ++p;
+            if (*p == '-')
+                out[n++] = '-';
+            ++p;
+            while (p + 1 != result.ptr && *p == '0')
+                ++p;
+            for (; p != result.ptr; ++p)
+                out[n++] = *p;
+            break;
+        } else {
+            out[n++] = *p;
+        }
+    }
+    return n;
 }
 
 QString format(double value, QChar decimalSeparator)
 {
-    // Only parse() feeds the cells, and it refuses infinities.
-    if (value == 0 || !std::isfinite(value))
-        return QStringLiteral("0");
-
-    // Round to 15 significant digits once; both layouts start from these.
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.14e", value);
-    const QLatin1StringView s(buf);
-    const bool negative = s.front() == '-';
-    const qsizetype lead = negative ? 1 : 0;
-    const qsizetype ePos = s.indexOf(QLatin1Char('e'));
-    QString digits = s.sliced(lead, 1) + s.sliced(lead + 2, ePos - lead - 2);
-    const int exponent = std::atoi(buf + ePos + 1);
-    while (digits.size() > 1 && digits.endsWith(u'0'))
-        digits.chop(1);
-
-    QString out = negative ? QStringLiteral("-") : QString();
-    if (exponent >= 15 || exponent < -4) {
-        out += digits.front();
-        if (digits.size() > 1)
-            out += decimalSeparator + digits.sliced(1);
-        out += u'E' + QString::number(exponent);
-    } else if (exponent < 0) {
-        out += u'0' + QString(decimalSeparator) + QString(-exponent - 1, u'0') + digits;
-    } else {
-        const qsizetype whole = exponent + 1;
-        if (digits.size() <= whole)
-            out += digits + QString(whole - digits.size(), u'0');
-        else
-            out += digits.first(whole) + decimalSeparator + digits.sliced(whole);
-    }
-    return out;
+    char buf[kFormatBufferSize];
+    const int n = format(value, '.', buf);
+    QString text = QString::fromLatin1(buf, n);
+    if (decimalSeparator != u'.')
+        text.replace(u'.', decimalSeparator);
+    return text;
 }
 
 } // namespace numbertext

@@ -19,3 +19,23 @@ if [ ${#missing[@]} -gt 0 ]; then
     $sudo apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
+
+# The number tests run in a Russian and a German locale; generate both once.
+locales_wanted=(ru_RU.UTF-8 de_DE.UTF-8)
+locales_missing=()
+for l in "${locales_wanted[@]}"; do
+    locale -a 2>/dev/null | grep -qix "${l/UTF-8/utf8}" || locales_missing+=("$l")
+done
+if [ ${#locales_missing[@]} -gt 0 ]; then
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    if ! dpkg-query -W -f='${Status}' locales 2>/dev/null | grep -q 'install ok installed'; then
+        $sudo apt-get update -qq
+        DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends locales
+    fi
+    for l in "${locales_missing[@]}"; do
+        $sudo sed -i "s/^# *\\($l UTF-8\\)\$/\\1/" /etc/locale.gen
+        grep -qx "$l UTF-8" /etc/locale.gen || echo "$l UTF-8" | $sudo tee -a /etc/locale.gen > /dev/null
+    done
+    $sudo locale-gen
+fi

@@ -12,13 +12,6 @@ namespace detailpanel {
 
 namespace {
 
-QString cellText(const GridModel &grid, int column, int row)
-{
-    QString text;
-    grid.GetCellText(column, row, text);
-    return text;
-}
-
 // Match grid columns copied into detail columns 1 to 4, per method row;
 // -1 leaves the "Count" cell empty.
 constexpr std::array<std::array<int, 4>, 6> kCopyMap{{
@@ -49,10 +42,10 @@ const QStringList &methodLabels()
 
 QString matchTitle(const GridModel &matches, int row)
 {
-    const QString title = cellText(matches, matchcol::Date, row) + u' '
-                          + cellText(matches, matchcol::Time, row) + u"   "_s
-                          + cellText(matches, matchcol::Home, row) + u" - "_s
-                          + cellText(matches, matchcol::Away, row);
+    const QString title = matches.cellText(matchcol::Date, row) + u' '
+                          + matches.cellText(matchcol::Time, row) + u"   "_s
+                          + matches.cellText(matchcol::Home, row) + u" - "_s
+                          + matches.cellText(matchcol::Away, row);
     return cp1251::limit(title);
 }
 
@@ -67,7 +60,7 @@ void fillMethodRows(const GridModel &matches, int row, GridModel &detail)
         for (int d = 0; d < 4; ++d) {
             const int source = kCopyMap[std::size_t(r)][std::size_t(d)];
             if (source >= 0)
-                detail.SetCellText(d + 1, r, cellText(matches, source, row));
+                detail.SetCellText(d + 1, r, matches.cellText(source, row));
         }
     }
 }

@@ -2,9 +2,12 @@
 #include "grid/griderror.h"
 #include "grid/gridlayouts.h"
 #include "grid/gridmodel.h"
+#include "grid/gridrows.h"
 
 #include <QFile>
+#include <QAbstractItemModelTester>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <memory>
@@ -73,6 +76,11 @@ std::unique_ptr<GridModel> makeGrid()
     grid->setDecimalSeparator(u'.');
     return grid;
 }
+
+const QByteArray kGoodMatch =
+    "<MATCH><LEAGUE>L Hockey</LEAGUE><NUM>1</NUM><DATE>d</DATE><TIME>t</TIME><HOME>H</HOME><AWAY>A</AWAY>"
+    "<P1>40</P1><DRAW>30</DRAW><P2>30</P2><P1B>41</P1B><DRAWB>29</DRAWB><P2B>30</P2B>"
+    "<ITOG>40/35/25<br><b>38/30/32(17)</b></ITOG><ITOG2>40/35/25<br><b>38/30/32(17)</b></ITOG2></MATCH>"_ba;
 
 } // namespace
 
@@ -274,6 +282,156 @@ private Q_SLOTS:
         QCOMPARE(rowTexts(grid, 0),
                  row(u"0"_s, {u""_s, u""_s, u""_s, u""_s, u""_s, u"1"_s, u"1"_s, u"1"_s, u"1"_s, u"1"_s, u"1"_s},
                      kNoResults, u""_s));
+    }
+
+    // A load stops after its row limit; the rows so far stay and the end
+    // says so. Exactly the limit's number of matches is a complete load.
+    void rowLimit_data()
+    {
+        QTest::addColumn<int>("bareTags"); // "<MATCH>" after one good match
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<FillEnd>("end");
+
+        QTest::newRow("below the limit") << 3 << 5 << 4 << FillEnd::Complete;
+        QTest::newRow("at the limit") << 4 << 5 << 5 << FillEnd::Complete;
+        QTest::newRow("one past the limit") << 5 << 5 << 5 << FillEnd::RowLimit;
+        QTest::newRow("far past the limit") << 1000 << 5 << 5 << FillEnd::RowLimit;
+        QTest::newRow("limit 0") << 0 << 0 << 0 << FillEnd::RowLimit;
+    }
+
+    void rowLimit()
+    {
+        QFETCH(int, bareTags);
+        QFETCH(int, limit);
+        QFETCH(int, rows);
+        QFETCH(FillEnd, end);
+
+        const QByteArray feed = kGoodMatch + QByteArray("<MATCH>").repeated(bareTags);
+        const auto gridHolder = makeGrid();
+        GridModel &grid = *gridHolder;
+        QCOMPARE(FillMatches(feed, Bookmaker::FonBet, grid, limit), end);
+        QCOMPARE(grid.RowCount(), rows);
+        for (int r = 1; r < rows; ++r)
+            QCOMPARE(rowTexts(grid, r), rowTexts(grid, 0));
+    }
+
+    void defaultRowLimit()
+    {
+        QCOMPARE(kDrawRowLimit, 1'000'000);
+    }
+
+    // A row that repeats held values shares their text with the row before,
+    // so a huge held value costs its size once, not once per row.
+    void repeatedRowsShareTheirText()
+    {
+        QByteArray match = kGoodMatch;
+        match.replace("<HOME>H</HOME>", "<HOME>" + QByteArray(100000, 'H') + "</HOME>");
+        const QByteArray feed = match + QByteArray("<MATCH>").repeated(50)
+                              + "<MATCH><NUM>9</NUM><P1>7</P1></MATCH>"_ba;
+        const auto gridHolder = makeGrid();
+        GridModel &grid = *gridHolder;
+        QCOMPARE(FillMatches(feed, Bookmaker::FonBet, grid), FillEnd::Complete);
+        QCOMPARE(grid.RowCount(), 52);
+        const GridRows &cells = grid.cells();
+        const QString &home = cells.text(matchcol::Home, 0);
+        QCOMPARE(home.size(), 100000);
+        const QString league = grid.hint(matchcol::Sport, 0);
+        for (int r = 1; r < grid.RowCount(); ++r) {
+            QCOMPARE(cells.text(matchcol::Home, r).constData(), home.constData());
+            QCOMPARE(grid.hint(matchcol::Sport, r).constData(), league.constData());
+        }
+        // A later match that lacks a field takes the held value, still shared.
+        QCOMPARE(grid.cellText(matchcol::Num, 51), u"9"_s);
+        QCOMPARE(grid.cellText(matchcol::Pool1, 51), u"7"_s);
+    }
+
+    // Each value is converted once, when it is read: a held number and held
+    // result lines cost nothing more per row that repeats them, whether the
+    // row comes from an unclosed "<MATCH>" or from a match that lacks them.
+    void valuesConvertedOnce_data()
+    {
+        QTest::addColumn<QByteArray>("feed");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("numbers");
+        QTest::addColumn<int>("lines");
+
+        // A good match converts its 6 fields and the 14 numbers of its lines.
+        QTest::newRow("one match") << kGoodMatch << 1 << 20 << 1;
+        QTest::newRow("unclosed matches repeat it")
+            << kGoodMatch + QByteArray("<MATCH>").repeated(1000) << 1001 << 20 << 1;
+        QTest::newRow("closed matches lacking every field")
+            << kGoodMatch + QByteArray("<MATCH></MATCH>").repeated(1000) << 1001 << 20 << 3;
+        // The lines' leftover settles after two more rows, as the cuts leave
+        // nothing more to take apart; from then on rows are copies.
+        QTest::newRow("matches with their own P1 only")
+            << kGoodMatch + QByteArray("<MATCH><P1>5</P1></MATCH>").repeated(1000) << 1001 << 1020 << 3;
+        QTest::newRow("matches with their own lines")
+            << kGoodMatch + QByteArray("<MATCH><ITOG>1/2/3<br><b>4/5/6(7)</b></ITOG></MATCH>").repeated(10) << 11
+            << 20 + 10 * 7 << 11;
+        // Nested: each match runs to the one close tag at the end, so all of
+        // them find the same fields and lines of the last match.
+        QTest::newRow("nested matches find the same elements")
+            << QByteArray("<MATCH>").repeated(1000) + kGoodMatch << 1001 << 20 << 1;
+    }
+
+    void valuesConvertedOnce()
+    {
+        QFETCH(QByteArray, feed);
+        QFETCH(int, rows);
+        QFETCH(int, numbers);
+        QFETCH(int, lines);
+
+        const auto gridHolder = makeGrid();
+        GridModel &grid = *gridHolder;
+        FillCounts counts;
+        QCOMPARE(FillMatches(feed, Bookmaker::FonBet, grid, kDrawRowLimit, &counts), FillEnd::Complete);
+        QCOMPARE(grid.RowCount(), rows);
+        QCOMPARE(counts.numbersConverted, numbers);
+        QCOMPARE(counts.resultLinesRead, lines);
+    }
+
+    // The error box quotes a refused value up to 200 characters.
+    void hugeRefusedValueIsCut()
+    {
+        QByteArray match = kGoodMatch;
+        match.replace("<P1>40</P1>", "<P1>" + QByteArray(1000000, '0') + "x</P1>");
+        const auto gridHolder = makeGrid();
+        GridModel &grid = *gridHolder;
+        try {
+            FillMatches(match + "<MATCH>", Bookmaker::FonBet, grid);
+            QFAIL("no error");
+        } catch (const GridError &e) {
+            QCOMPARE(e.message(), u"'"_s + QString(200, u'0') + u"…' is not a valid floating point value"_s);
+        }
+        QCOMPARE(grid.RowCount(), 1);
+    }
+
+    // The rows of a fill reach a view as one insertion, however many they are.
+    void oneInsertion()
+    {
+        const auto gridHolder = makeGrid();
+        GridModel &grid = *gridHolder;
+        QAbstractItemModelTester tester(&grid, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QSignalSpy inserted(&grid, &QAbstractItemModel::rowsInserted);
+        QSignalSpy changed(&grid, &QAbstractItemModel::dataChanged);
+        FillMatches(fixture(u"truncated.xml"_s), Bookmaker::FonBet, grid);
+        QVERIFY(grid.RowCount() > 1);
+        QCOMPARE(inserted.count(), 1);
+        QCOMPARE(inserted.front().at(1).toInt(), 0);
+        QCOMPARE(inserted.front().at(2).toInt(), grid.RowCount() - 1);
+        QCOMPARE(changed.count(), 0);
+
+        // Also when a refused number ends the fill.
+        grid.RemoveAllRows();
+        inserted.clear();
+        try {
+            FillMatches(fixture(u"error_later_value.xml"_s), Bookmaker::FonBet, grid);
+            QFAIL("no error");
+        } catch (const GridError &) {
+        }
+        QCOMPARE(inserted.count(), 1);
+        QCOMPARE(inserted.front().at(2).toInt(), grid.RowCount() - 1);
     }
 
     void emptyFeed()

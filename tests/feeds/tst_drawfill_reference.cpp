@@ -58,11 +58,8 @@ QString snapshot(const GridModel &grid, const QString &error)
 {
     QString out = error + u'\n';
     for (int r = 0; r < grid.RowCount(); ++r) {
-        for (int c = 0; c < grid.columnCount(); ++c) {
-            QString text;
-            grid.GetCellText(c, r, text);
-            out += text + u'|';
-        }
+        for (int c = 0; c < grid.columnCount(); ++c)
+            out += grid.cellText(c, r) + u'|';
         out += grid.hint(0, r) + u'\n';
     }
     return out;

@@ -1,7 +1,10 @@
-#include "feeds/tagcursor.h"
+#include "feeds/tagscanner.h"
 #include "feeds/tagreader.h"
 
 #include <QTest>
+
+#include <algorithm>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -79,7 +82,7 @@ private Q_SLOTS:
         QCOMPARE(text, "40/35/25<br><b>38/30/32(17)</b>"_ba);
     }
 
-    // The cursor must find exactly what ExtractTag finds in every window,
+    // The scanner must find exactly what ExtractTag finds in every window,
     // taken in the order the loader takes them: starts never move back.
     void cursorAgreesWithExtractTag_data()
     {
@@ -92,6 +95,8 @@ private Q_SLOTS:
         QTest::newRow("close first") << "</P1><P1>a</P1B></P1><P1>"_ba << "P1"_ba;
         QTest::newRow("no close") << "<P1><P1><P1>"_ba << "P1"_ba;
         QTest::newRow("adjacent tags") << "<A></A><A></A>A>"_ba << "A"_ba;
+        QTest::newRow("a < right before a tag") << "<<P1>a</<P1></P1><P1<P1>b</P1>"_ba << "P1"_ba;
+        QTest::newRow("a name that begins another") << "<P1B>x</P1B><P1>y</P1B></P1>"_ba << "P1B"_ba;
     }
 
     void cursorAgreesWithExtractTag()
@@ -99,15 +104,30 @@ private Q_SLOTS:
         QFETCH(QByteArray, text);
         QFETCH(QByteArray, name);
 
-        TagCursor cursor(text, name);
-        for (qsizetype begin = 0; begin <= text.size(); ++begin) {
-            for (qsizetype end = begin; end <= text.size(); ++end) {
-                QByteArray expected = kUntouched;
-                ExtractTag(QByteArrayView(text).sliced(begin, end - begin), name, expected);
-                const auto found = cursor.find(begin, end);
-                const QByteArray actual = found ? found->toByteArray() : kUntouched;
-                QVERIFY2(actual == expected,
-                         qPrintable(u"window %1..%2"_s.arg(begin).arg(end)));
+        // Alone, and among other names that share the scan.
+        std::vector<std::vector<QByteArrayView>> nameSets{{"M", "N", "P1B", "A"}, {"MATCH", "ITOG", "ITOG2"}};
+        for (auto &names : nameSets) {
+            if (std::find(names.begin(), names.end(), QByteArrayView(name)) == names.end())
+                names.insert(names.begin() + 1, name);
+        }
+        nameSets.push_back({name});
+        for (const auto &names : nameSets) {
+            const int index = int(std::find(names.begin(), names.end(), QByteArrayView(name)) - names.begin());
+            TagScanner scanner(text, names);
+            for (qsizetype begin = 0; begin <= text.size(); ++begin) {
+                for (qsizetype end = begin; end <= text.size(); ++end) {
+                    QByteArray expected = kUntouched;
+                    ExtractTag(QByteArrayView(text).sliced(begin, end - begin), name, expected);
+                    // The other names are asked too, as the loader asks them.
+                    for (int other = 0; other < int(names.size()); ++other) {
+                        if (other != index)
+                            scanner.find(other, begin, end);
+                    }
+                    const auto found = scanner.find(index, begin, end);
+                    const QByteArray actual = found ? found->toByteArray() : kUntouched;
+                    QVERIFY2(actual == expected,
+                             qPrintable(u"window %1..%2, %3 names"_s.arg(begin).arg(end).arg(names.size())));
+                }
             }
         }
     }
@@ -115,13 +135,14 @@ private Q_SLOTS:
     void cursorOpenAt()
     {
         const QByteArray text = "<M>a</M><M>b<M>"_ba;
-        TagCursor cursor(text, "M");
-        QCOMPARE(cursor.openAt(0), 0);
-        QCOMPARE(cursor.openAt(1), 8);
-        QCOMPARE(cursor.openAt(8), 8);
-        QCOMPARE(cursor.openAt(9), 12);
-        QCOMPARE(cursor.openAt(13), -1);
-        QCOMPARE(cursor.openAt(text.size()), -1);
+        TagScanner scanner(text, {"N", "M"});
+        QCOMPARE(scanner.openAt(1, 0), 0);
+        QCOMPARE(scanner.openAt(1, 1), 8);
+        QCOMPARE(scanner.openAt(1, 8), 8);
+        QCOMPARE(scanner.openAt(1, 9), 12);
+        QCOMPARE(scanner.openAt(1, 13), -1);
+        QCOMPARE(scanner.openAt(1, text.size()), -1);
+        QCOMPARE(scanner.openAt(0, 0), -1);
     }
 };
 

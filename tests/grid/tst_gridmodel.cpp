@@ -83,7 +83,33 @@ private Q_SLOTS:
         QString target = u"kept"_s;
         QVERIFY(!grid.GetCellText(column, row, target));
         QCOMPARE(target, u"kept"_s);
+        QCOMPARE(grid.cellText(column, row), QString());
         QCOMPARE(text(grid, 4, 0), u"Home"_s);
+        QCOMPARE(grid.cellText(4, 0), u"Home"_s);
+    }
+
+    // The error box quotes a refused value up to 200 characters, then "…".
+    void refusedValueQuotedUpTo200Characters_data()
+    {
+        QTest::addColumn<int>("length");
+        QTest::addColumn<QString>("quoted");
+        QTest::newRow("200") << 200 << QString(200, u'z');
+        QTest::newRow("201") << 201 << QString(200, u'z') + u'\u2026';
+        QTest::newRow("a million") << 1000000 << QString(200, u'z') + u'\u2026';
+    }
+
+    void refusedValueQuotedUpTo200Characters()
+    {
+        QFETCH(int, length);
+        QFETCH(QString, quoted);
+        GridModel grid(matchGridColumns());
+        grid.AppendRows(1);
+        try {
+            grid.SetCellText(matchcol::Pool1, 0, QString(length, u'z'));
+            QFAIL("no error");
+        } catch (const GridError &e) {
+            QCOMPARE(e.message(), u"'%1' is not a valid floating point value"_s.arg(quoted));
+        }
     }
 
     void numberCellsReadBackInGeneralFormat_data()

@@ -1,6 +1,10 @@
 #include "grid/numbertext.h"
 
+#include <QScopeGuard>
 #include <QTest>
+
+#include <clocale>
+#include <string>
 
 using namespace Qt::StringLiterals;
 
@@ -44,6 +48,14 @@ private Q_SLOTS:
         QTest::newRow("hex") << u"0x10"_s << point << false << 0.0;
         QTest::newRow("inf word") << u"inf"_s << point << false << 0.0;
         QTest::newRow("overflow") << u"1e999"_s << point << false << 0.0;
+        QTest::newRow("overflow in the digits") << QString(400, u'9') << point << false << 0.0;
+        QTest::newRow("underflow reads zero") << u"1e-400"_s << point << true << 0.0;
+        QTest::newRow("underflow in the fraction") << u"0."_s + QString(400, u'0') + u"1"_s << point << true << 0.0;
+        QTest::newRow("huge exponent of zero") << u"0e99999999999999999999"_s << point << true << 0.0;
+        QTest::newRow("leading zeros of a whole number") << QString(1000, u'0') + u"17"_s << point << true << 17.0;
+        QTest::newRow("16 digits") << u"1234567890123456"_s << point << true << 1234567890123456.0;
+        QTest::newRow("20 digits") << u"12345678901234567890"_s << point << true << 12345678901234567890.0;
+        QTest::newRow("denormal") << u"4.9e-324"_s << point << true << 4.9e-324;
         QTest::newRow("cyrillic digit-like") << u"4\u04355"_s << point << false << 0.0;
     }
 
@@ -88,6 +100,58 @@ private Q_SLOTS:
         QFETCH(QChar, separator);
         QFETCH(QString, text);
         QCOMPARE(numbertext::format(value, separator), text);
+        // The 8-bit form writes the same characters.
+        char buf[numbertext::kFormatBufferSize];
+        const int n = numbertext::format(value, char(separator.unicode()), buf);
+        QCOMPARE(QString::fromLatin1(buf, n), text);
+    }
+
+    void parseBytes_data() { parse_data(); }
+
+    // The 8-bit form accepts and refuses the same texts.
+    void parseBytes()
+    {
+        QFETCH(QString, text);
+        QFETCH(QChar, separator);
+        QFETCH(bool, accepted);
+        QFETCH(double, value);
+        // UTF-8 keeps ASCII as it is and turns the rest into bytes above it.
+        const QByteArray bytes = text.toUtf8();
+        const auto result = numbertext::parse(bytes, char(separator.unicode()));
+        QCOMPARE(result.has_value(), accepted);
+        if (accepted)
+            QCOMPARE(*result, value);
+    }
+
+    // The C library's locale plays no part in either direction: under a
+    // decimal-comma locale "28.5" with the point as separator is 28.5, and
+    // 28.5 shows with whichever separator the grid uses.
+    void independentOfTheCLocale_data()
+    {
+        QTest::addColumn<QByteArray>("locale");
+        QTest::newRow("C") << "C"_ba;
+        QTest::newRow("Russian") << "ru_RU.UTF-8"_ba;
+        QTest::newRow("German") << "de_DE.UTF-8"_ba;
+    }
+
+    void independentOfTheCLocale()
+    {
+        QFETCH(QByteArray, locale);
+        const std::string before = std::setlocale(LC_ALL, nullptr);
+        const auto restore = qScopeGuard([&] { std::setlocale(LC_ALL, before.c_str()); });
+        // A missing locale fails the test: set-up generates both.
+        QVERIFY2(std::setlocale(LC_ALL, locale.constData()), "locale missing: run scripts/setup.sh");
+
+        QCOMPARE(numbertext::parse(u"28,5", u','), 28.5);
+        QCOMPARE(numbertext::parse(u"28.5", u'.'), 28.5);
+        QCOMPARE(numbertext::parse(u"1.5E3", u'.'), 1500.0);
+        QCOMPARE(numbertext::parse("28,5", ','), 28.5);
+        QCOMPARE(numbertext::parse("28.5", '.'), 28.5);
+        QCOMPARE(numbertext::parse(u"28.5", u','), std::nullopt);
+        QCOMPARE(numbertext::parse(u"28,5", u'.'), std::nullopt);
+        QCOMPARE(numbertext::format(28.5, u','), u"28,5"_s);
+        QCOMPARE(numbertext::format(28.5, u'.'), u"28.5"_s);
+        QCOMPARE(numbertext::format(0.000015, u','), u"1,5E-5"_s);
     }
 };
 

@@ -6,6 +6,9 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <clocale>
+#include <string>
+
 using namespace Qt::StringLiterals;
 using Answer = FakeHttpServer::Answer;
 
@@ -70,6 +73,16 @@ const QByteArray kStopCsv =
     "0,1,d,t,Дом,Гости,1,2,3,4,5,6,38,30,32,17,38,30,32,17,40,35,25,40,35,25,1,12,1,1X,1,,Лига\n"
     "0,2,d,t,Волга,Гости,1,2,3,4,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,,,,,,,Лига\n"_ba;
 
+// Whether the C library has the locale; the tool's runs in it would
+// otherwise fall back to C and hide the faults they look for.
+bool localeInstalled(const QByteArray &name)
+{
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    const bool installed = std::setlocale(LC_ALL, name.constData()) != nullptr;
+    std::setlocale(LC_ALL, before.c_str());
+    return installed;
+}
+
 } // namespace
 
 class VorlanFeedTest : public QObject
@@ -120,6 +133,32 @@ private Q_SLOTS:
                "1,1,12.03,19:30,\"Team \"\"A\"\", Ltd\",\"Line\r\nbreak\",40,35,25,0,0,0,"
                "0,0,0,0,0,0,0,0,0,0,0,0,0,0,,,,,,,\"Лига, Hockey\"\n"_ba
             << "'45.5' is not a valid floating point value.\n"_ba;
+
+        // Under a locale whose C library reads numbers with a comma, the
+        // grid's separator alone decides.
+        QByteArray commaFeed = quotingFeed;
+        commaFeed.replace("45.5", "28,5").replace("24.5", "24,5");
+        QByteArray commaCsv = kQuotingCsv;
+        commaCsv.replace(",45.5,30,24.5,", ",\"28,5\",30,\"24,5\",");
+        const QByteArray refused45 = "\"Тираж \"\"5\"\", весна\"\n"
+                                     "1,1,12.03,19:30,\"Team \"\"A\"\", Ltd\",\"Line\r\nbreak\",40,35,25,0,0,0,"
+                                     "0,0,0,0,0,0,0,0,0,0,0,0,0,0,,,,,,,\"Лига, Hockey\"\n"_ba;
+        QTest::newRow("Russian locale reads and shows 28,5")
+            << QStringList{} << commaFeed << u"ru_RU.UTF-8"_s << 0 << commaCsv << QByteArray();
+        QTest::newRow("Russian locale refuses 45.5")
+            << QStringList{quoting} << QByteArray() << u"ru_RU.UTF-8"_s << 1 << refused45
+            << "'45.5' is not a valid floating point value.\n"_ba;
+        QTest::newRow("Russian locale with --decimal-separator .")
+            << QStringList{u"--decimal-separator"_s, u"."_s, quoting} << QByteArray() << u"ru_RU.UTF-8"_s << 0
+            << kQuotingCsv << QByteArray();
+        QTest::newRow("German locale reads and shows 28,5")
+            << QStringList{} << commaFeed << u"de_DE.UTF-8"_s << 0 << commaCsv << QByteArray();
+        QTest::newRow("German locale with --decimal-separator .")
+            << QStringList{u"--decimal-separator"_s, u"."_s, quoting} << QByteArray() << u"de_DE.UTF-8"_s << 0
+            << kQuotingCsv << QByteArray();
+        QTest::newRow("C locale with --decimal-separator ,")
+            << QStringList{u"--decimal-separator"_s, u","_s} << commaFeed << u"C.UTF-8"_s << 0 << commaCsv
+            << QByteArray();
     }
 
     void output()
@@ -130,11 +169,54 @@ private Q_SLOTS:
         QFETCH(int, exitCode);
         QFETCH(QByteArray, out);
         QFETCH(QByteArray, err);
+        // A row whose locale is missing fails: set-up generates them.
+        QVERIFY2(localeInstalled(locale.toLatin1()), qPrintable(u"locale %1 missing: run scripts/setup.sh"_s.arg(locale)));
 
         const Run result = run(arguments, input, locale);
         QCOMPARE(result.err, err);
         QCOMPARE(result.out, out);
         QCOMPARE(result.exitCode, exitCode);
+    }
+
+    // A load stops after its row limit: the rows so far are printed, stderr
+    // names the limit and the exit status is 4.
+    void rowLimit_data()
+    {
+        QTest::addColumn<int>("bareTags");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QByteArray>("err");
+
+        QTest::newRow("at the limit") << 4 << 0 << 5 << QByteArray();
+        QTest::newRow("past the limit")
+            << 20 << 4 << 5
+            << "vorlan-feed: the draw is incomplete: a load stops after 5 rows; the rows so far are printed\n"_ba;
+    }
+
+    void rowLimit()
+    {
+        QFETCH(int, bareTags);
+        QFETCH(int, exitCode);
+        QFETCH(int, rows);
+        QFETCH(QByteArray, err);
+
+        const QByteArray feed = readData(u"quoting.xml"_s);
+        const QByteArray first = feed.first(feed.indexOf("</MATCH>") + 8);
+        const Run result = run({u"--decimal-separator"_s, u"."_s, u"--row-limit"_s, u"5"_s},
+                               first + QByteArray("<MATCH>").repeated(bareTags));
+        QCOMPARE(result.err, err);
+        QCOMPARE(result.out, kQuotingTitle + kQuotingFirstRow.repeated(rows));
+        QCOMPARE(result.exitCode, exitCode);
+    }
+
+    // A refused value is quoted up to 200 characters, however long it is.
+    void longRefusedValueIsCut()
+    {
+        QByteArray feed = readData(u"quoting.xml"_s);
+        feed.replace("<P1B>45.5</P1B>", "<P1B>" + QByteArray(100000, '4') + "x</P1B>");
+        const Run result = run({u"--decimal-separator"_s, u"."_s}, feed);
+        QCOMPARE(result.exitCode, 1);
+        QCOMPARE(result.err, "'" + QByteArray(200, '4') + "…' is not a valid floating point value.\n");
     }
 
     void commaSeparatorQuotesNumbers()
@@ -353,6 +435,9 @@ private Q_SLOTS:
         QVERIFY(result.out.contains("--download"));
         QVERIFY(result.out.contains("--server <URL>"));
         QVERIFY(result.out.contains("exit status is 3"));
+        QVERIFY(result.out.contains("stops after 1000000 rows"));
+        QVERIFY(result.out.contains("exit status is 4"));
+        QVERIFY(!result.out.contains("row-limit"));
         QVERIFY(result.out.contains("FILE"));
         QCOMPARE(result.err, QByteArray());
     }

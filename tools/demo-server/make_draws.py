@@ -72,9 +72,9 @@ def near(rng, base, spread):
 
 def result_line(rng, base):
     separate = near(rng, base, 6)
-    combined = near(rng, base, 8)
+    joint = near(rng, base, 8)
     count = rng.randint(8, 40)
-    return "{}/{}/{}<br><b>{}/{}/{}({})</b>".format(*separate, *combined, count)
+    return "{}/{}/{}<br><b>{}/{}/{}({})</b>".format(*separate, *joint, count)
 
 
 def field(name, value):

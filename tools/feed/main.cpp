@@ -34,6 +34,7 @@ enum ExitStatus : int {
     StoppedByGridError = 1,
     Unusable = 2, // bad usage, unreadable input, unwritable output
     DownloadFailed = 3, // failed or broken off, grid error or not
+    RowLimitReached = 4, // more "<MATCH>" than a load takes
 };
 
 struct Options
@@ -43,6 +44,7 @@ struct Options
     QString input;                         // empty or "-": standard input
     std::optional<QUrl> server;            // download from there instead
     CsvForm form = CsvForm::Plain;
+    int rowLimit = kDrawRowLimit;
 };
 
 void printError(const QString &text)
@@ -89,10 +91,12 @@ std::optional<Options> parseOptions(const QStringList &arguments, QString &error
         "A download that fails or breaks off still prints what the window would show (after a "
         "failure the empty title and no rows, after a break the rows of the part that arrived); "
         "what went wrong goes to standard error and the exit status is 3, even when a number was "
-        "refused too, since a cut feed is the likely cause. Bad usage or unreadable input "
+        "refused too, since a cut feed is the likely cause. A load stops after %1 rows, as the "
+        "window's does: the rows so far are printed, standard error says so and the exit status "
+        "is 4. Bad usage or unreadable input "
         "gives exit status 2. With --spreadsheet the CSV is written for a spreadsheet set up for "
         "the user's locale: UTF-8 with a byte order mark, and \";\" between fields where the "
-        "decimal separator is a comma."_s);
+        "decimal separator is a comma."_s.arg(kDrawRowLimit));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption bookmaker(u"bookmaker"_s, u"Whose feed it is: fonbet (default), marathonbet or 1xbet."_s,
@@ -113,6 +117,10 @@ std::optional<Options> parseOptions(const QStringList &arguments, QString &error
     parser.addOption(spreadsheet);
     parser.addOption(download);
     parser.addOption(server);
+    // For tests, which need no million-row feed to reach the limit.
+    QCommandLineOption rowLimit(u"row-limit"_s, u"The most rows a load makes."_s, u"N"_s);
+    rowLimit.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(rowLimit);
     parser.addPositionalArgument(u"FILE"_s,
                                  u"The feed; standard input when absent or \"-\". Not with a download."_s,
                                  u"[FILE]"_s);
@@ -142,6 +150,14 @@ std::optional<Options> parseOptions(const QStringList &arguments, QString &error
             return std::nullopt;
         }
         options.decimalSeparator = value.front();
+    }
+    if (parser.isSet(rowLimit)) {
+        bool ok = false;
+        options.rowLimit = parser.value(rowLimit).toInt(&ok);
+        if (!ok || options.rowLimit < 0) {
+            error = u"the row limit must be a whole number from 0, not \"%1\""_s.arg(parser.value(rowLimit));
+            return std::nullopt;
+        }
     }
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1) {
@@ -181,8 +197,9 @@ int fillAndPrint(const QByteArray &feed, const Options &options, const QString &
         grid.setDecimalSeparator(*options.decimalSeparator);
     const QString title = DrawTitle(feed);
     std::optional<QString> gridError;
+    FillEnd end = FillEnd::Complete;
     try {
-        FillMatches(feed, options.bookmaker, grid);
+        end = FillMatches(feed, options.bookmaker, grid, options.rowLimit);
     } catch (const GridError &e) {
         gridError = errorBoxText(e.message());
     }
@@ -192,11 +209,16 @@ int fillAndPrint(const QByteArray &feed, const Options &options, const QString &
         printError(u"vorlan-feed: "_s + downloadProblem);
     if (gridError)
         printError(*gridError);
+    if (end == FillEnd::RowLimit)
+        printError(u"vorlan-feed: the draw is incomplete: a load stops after %1 rows; the rows so far are printed"_s
+                       .arg(options.rowLimit));
     // A feed cut short may well be why a number was refused; the download
     // is what to fix first.
     if (!downloadProblem.isEmpty())
         return DownloadFailed;
-    return gridError ? StoppedByGridError : Filled;
+    if (gridError)
+        return StoppedByGridError;
+    return end == FillEnd::RowLimit ? RowLimitReached : Filled;
 }
 
 } // namespace

@@ -102,9 +102,9 @@ QString doubleChance(const Text &v1, const Text &vx, const Text &v2)
 
 struct LineColumns
 {
-    int combined;
+    int joint;
     int separate;
-    bool picksFromCombined;
+    bool picksFromJoint;
     int singlePick;
     int doubleChance;
 };
@@ -121,22 +121,22 @@ void setPicks(GridModel &grid, int row, const LineColumns &line, const Text &v1,
 void readLine(Text &working, const LineColumns &line, int row, GridModel &grid)
 {
     const Cut parts = cutAt(working, "<b>");
-    Text combined = parts.rest;
+    Text joint = parts.rest;
     working = parts.left;
 
-    if (combined.find('/') != npos) {
-        Cut cut = cutAt(combined, "/");
+    if (joint.find('/') != npos) {
+        Cut cut = cutAt(joint, "/");
         const Text v1 = cut.left;
         cut = cutAt(cut.rest, "/");
         const Text vx = cut.left;
         cut = cutAt(cut.rest, "(");
         const Text v2 = cut.left;
         const Text count = upTo(cut.rest, ')');
-        grid.SetCellText(line.combined, row, widen(v1));
-        grid.SetCellText(line.combined + 1, row, widen(vx));
-        grid.SetCellText(line.combined + 2, row, widen(v2));
-        grid.SetCellText(line.combined + 3, row, widen(count));
-        if (line.picksFromCombined)
+        grid.SetCellText(line.joint, row, widen(v1));
+        grid.SetCellText(line.joint + 1, row, widen(vx));
+        grid.SetCellText(line.joint + 2, row, widen(v2));
+        grid.SetCellText(line.joint + 3, row, widen(count));
+        if (line.picksFromJoint)
             setPicks(grid, row, line, v1, vx, v2);
     }
 
@@ -151,22 +151,15 @@ void readLine(Text &working, const LineColumns &line, int row, GridModel &grid)
         grid.SetCellText(line.separate, row, widen(v1));
         grid.SetCellText(line.separate + 1, row, widen(vx));
         grid.SetCellText(line.separate + 2, row, widen(v2));
-        if (!line.picksFromCombined)
+        if (!line.picksFromJoint)
             setPicks(grid, row, line, v1, vx, v2);
     }
 }
 
-QString cellText(const GridModel &grid, int column, int row)
-{
-    QString text;
-    grid.GetCellText(column, row, text);
-    return text;
-}
-
 void agree(GridModel &grid, int row, int book, int pool, int target)
 {
-    const QString pick = cellText(grid, book, row);
-    if (!pick.isEmpty() && pick == cellText(grid, pool, row))
+    const QString pick = grid.cellText(book, row);
+    if (!pick.isEmpty() && pick == grid.cellText(pool, row))
         grid.SetCellText(target, row, pick);
 }
 

@@ -1,0 +1,124 @@
+#include "feeds/tagscanner.h"
+
+#include <cstring>
+
+namespace {
+
+// Up to eight bytes of a name as one number, so that names compare at once.
+quint64 packed(const char *name, qsizetype length)
+{
+    quint64 key = 0;
+    for (qsizetype i = 0; i < length; ++i)
+        key = key << 8 | static_cast<unsigned char>(name[i]);
+    return key;
+}
+
+} // namespace
+
+TagScanner::TagScanner(QByteArrayView text, const std::vector<QByteArrayView> &names)
+    : m_text(text)
+    , m_opens(names.size())
+    , m_closes(names.size())
+{
+    for (const QByteArrayView name : names) {
+        m_names.push_back(name.toByteArray());
+        m_longestName = std::max(m_longestName, name.size());
+    }
+    Q_ASSERT(m_longestName <= 8);
+    m_byLength.resize(std::size_t(m_longestName) + 1);
+    for (std::size_t i = 0; i < m_names.size(); ++i) {
+        m_byLength[std::size_t(m_names[i].size())].push_back(int(i));
+        m_keys.push_back(packed(m_names[i].constData(), m_names[i].size()));
+    }
+}
+
+int TagScanner::nameOf(quint64 key, qsizetype length) const
+{
+    for (const int i : m_byLength[std::size_t(length)]) {
+        if (m_keys[std::size_t(i)] == key)
+            return i;
+    }
+    return -1;
+}
+
+void TagScanner::fileTagAt(qsizetype lt)
+{
+    const qsizetype size = m_text.size();
+    const char *data = m_text.data();
+    const bool close = lt + 1 < size && data[lt + 1] == '/';
+    const qsizetype nameBegin = lt + (close ? 2 : 1);
+    // The name runs to the first ">"; a "<" before it starts another tag.
+    const qsizetype limit = std::min(size, nameBegin + m_longestName + 1);
+    quint64 key = 0;
+    for (qsizetype i = nameBegin; i < limit; ++i) {
+        const auto c = static_cast<unsigned char>(data[i]);
+        if (c == '>') {
+            const int name = nameOf(key, i - nameBegin);
+            if (name >= 0)
+                (close ? m_closes : m_opens)[std::size_t(name)].at.push_back(lt);
+            return;
+        }
+        if (c == '<')
+            return;
+        key = key << 8 | c;
+    }
+}
+
+bool TagScanner::scanMore()
+{
+    const qsizetype size = m_text.size();
+    if (m_scanned >= size)
+        return false;
+    // A stretch at a time: far enough to make few calls, near enough that
+    // a query waits for little more text than it needs.
+    constexpr qsizetype kStretch = 4096;
+    const char *data = m_text.data();
+    const qsizetype stop = std::min(size, m_scanned + kStretch);
+    qsizetype at = m_scanned;
+    while (at < stop) {
+        const void *found = std::memchr(data + at, '<', std::size_t(stop - at));
+        if (!found)
+            break;
+        const qsizetype lt = static_cast<const char *>(found) - data;
+        fileTagAt(lt);
+        at = lt + 1;
+    }
+    m_scanned = stop;
+    return true;
+}
+
+qsizetype TagScanner::next(Positions &positions, qsizetype from)
+{
+    for (;;) {
+        while (positions.head < positions.at.size() && positions.at[positions.head] < from)
+            ++positions.head;
+        if (positions.head < positions.at.size())
+            break;
+        if (!scanMore())
+            return -1;
+    }
+    // Drop what no later query can ask for, once it is most of the list.
+    if (positions.head > 1024 && positions.head * 2 > positions.at.size()) {
+        positions.at.erase(positions.at.begin(), positions.at.begin() + std::ptrdiff_t(positions.head));
+        positions.head = 0;
+    }
+    return positions.at[positions.head];
+}
+
+qsizetype TagScanner::openAt(int name, qsizetype from)
+{
+    return next(m_opens[std::size_t(name)], from);
+}
+
+std::optional<QByteArrayView> TagScanner::find(int name, qsizetype begin, qsizetype end)
+{
+    const qsizetype open = openAt(name, begin);
+    const qsizetype contentBegin = open + m_names[std::size_t(name)].size() + 2;
+    // The first open tag past the window's end means none lies inside it.
+    if (open < 0 || contentBegin > end)
+        return std::nullopt;
+    const qsizetype close = next(m_closes[std::size_t(name)], contentBegin);
+    if (close < 0 || close + m_names[std::size_t(name)].size() + 3 > end)
+        return std::nullopt;
+    return m_text.sliced(contentBegin, close - contentBegin);
+}
