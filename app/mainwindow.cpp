@@ -410,11 +410,18 @@ void TForm1::ch3Click() { chooseBookmaker(Bookmaker::OneXBet); }
 void TForm1::LoadBookmakerFeed(Bookmaker bookmaker)
 {
     BusyCursor busy;
-    ::LoadBookmakerFeed(bookmaker, *IdHTTP1, m_server, *m_matches,
-                        [this](const QString &title, const FeedDownload &download) {
-                            m_drawTitle = title;
-                            showDrawTitle(*tirage, title, download);
-                        });
+    const FeedDownload load = ::LoadBookmakerFeed(
+        bookmaker, *IdHTTP1, m_server, *m_matches,
+        [this](const QString &title, const FeedDownload &download) {
+            m_drawTitle = title;
+            showDrawTitle(*tirage, title, download);
+        },
+        m_rowLimit);
+    if (load.rowLimitReached) {
+        const QString limit = rowLimitReason(m_rowLimit);
+        markDrawIncomplete(*tirage, m_drawTitle, load.url,
+                           load.reason.isEmpty() ? limit : load.reason + u"; "_s + limit);
+    }
 }
 
 void TForm1::spSkinCheckRadioBox1Click() { ShowPickColumn(*m_matches, matchcol::OBB); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "feeds/bookmaker.h"
+#include "feeds/drawfill.h"
 
 #include <QIcon>
 #include <QList>
@@ -36,6 +37,10 @@ public:
     // server: the vendor's web server, or a mirror standing in for it.
     TForm1(Desktop &desktop, HttpClient &http, const QUrl &server, QWidget *parent = nullptr);
     ~TForm1() override;
+
+    // The most rows a load makes (tests use a few); a draw cut there is
+    // marked incomplete.
+    void setRowLimit(int rows) { m_rowLimit = rows; }
 
     // Event handlers; each runs through the error guard when an event fires.
     void spSkinXFormButton2Click();
@@ -119,6 +124,7 @@ private:
     Desktop &m_desktop;
     QUrl m_server;
     QString m_drawTitle; // the loaded draw's title, as the feed gives it
+    int m_rowLimit = kDrawRowLimit; // the most rows a load makes
     GridModel *m_matches = nullptr;
     GridModel *m_details = nullptr;
 };

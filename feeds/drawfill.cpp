@@ -10,6 +10,7 @@
 #include "grid/gridrows.h"
 #include "grid/numbertext.h"
 
+#include <QLocale>
 #include <QScopeGuard>
 #include <QStringDecoder>
 
@@ -252,4 +253,10 @@ FillEnd FillMatches(QByteArrayView feed, Bookmaker bookmaker, GridModel &grid, i
         lastKey = key;
     }
     return FillEnd::Complete;
+}
+
+QString rowLimitReason(int rowLimit)
+{
+    return QStringLiteral("a load stops after %1 rows")
+        .arg(QLocale(QLocale::English).toString(rowLimit));
 }

@@ -17,6 +17,9 @@ QString DrawTitle(QByteArrayView feed);
 // what a hostile feed of bare "<MATCH>" tags can cost.
 inline constexpr int kDrawRowLimit = 1'000'000;
 
+// Why a fill that reached rowLimit stops short, in plain words.
+QString rowLimitReason(int rowLimit);
+
 // How a fill ended when no number was refused.
 enum class FillEnd {
     Complete, // one row per "<MATCH>"

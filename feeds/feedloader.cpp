@@ -11,7 +11,8 @@ QUrl feedUrl(Bookmaker bookmaker, const QUrl &server)
 
 FeedDownload LoadBookmakerFeed(
     Bookmaker bookmaker, HttpClient &http, const QUrl &server, GridModel &grid,
-    const std::function<void(const QString &title, const FeedDownload &download)> &showTitle)
+    const std::function<void(const QString &title, const FeedDownload &download)> &showTitle,
+    int rowLimit)
 {
     grid.RemoveAllRows();
     FeedDownload result;
@@ -22,6 +23,6 @@ FeedDownload LoadBookmakerFeed(
     // Before the fill, which may stop on a refused number.
     if (showTitle)
         showTitle(DrawTitle(download.body), result);
-    FillMatches(download.body, bookmaker, grid);
+    result.rowLimitReached = FillMatches(download.body, bookmaker, grid, rowLimit) == FillEnd::RowLimit;
     return result;
 }

@@ -303,6 +303,9 @@ private Q_SLOTS:
         stall.stallAfter = cut.cutAfter;
         QTest::newRow("stalls after one match") << u"served"_s << stall << u"Fon draw (incomplete)"_s << 1
                                                 << u"no data"_s;
+        QTest::newRow("more matches than a load makes")
+            << u"limited"_s << Answer::ok(kFonbet) << u"Fon draw (incomplete)"_s << 2
+            << u"a load stops after 2 rows"_s;
     }
 
     void drawTitleTellsWhatHappened()
@@ -328,7 +331,10 @@ private Q_SLOTS:
             other.show();
             QVERIFY(QTest::qWaitForWindowExposed(&other));
         }
+        if (kind == u"limited")
+            form.setRowLimit(2);
         form.spSkinXFormButton2Click();
+        form.setRowLimit(kDrawRowLimit);
 
         QVERIFY2(form.tirage->text().startsWith(text), qPrintable(form.tirage->text()));
         QCOMPARE(form.tirage->textFormat(), Qt::PlainText);

@@ -210,8 +210,8 @@ int fillAndPrint(const QByteArray &feed, const Options &options, const QString &
     if (gridError)
         printError(*gridError);
     if (end == FillEnd::RowLimit)
-        printError(u"vorlan-feed: the draw is incomplete: a load stops after %1 rows; the rows so far are printed"_s
-                       .arg(options.rowLimit));
+        printError(u"vorlan-feed: the draw is incomplete: %1; the rows so far are printed"_s
+                       .arg(rowLimitReason(options.rowLimit)));
     // A feed cut short may well be why a number was refused; the download
     // is what to fix first.
     if (!downloadProblem.isEmpty())
