@@ -9,6 +9,8 @@ packages=(
 )
 # Building and checking the Debian package (scripts/package, tst_package).
 packages+=(dpkg-dev lintian desktop-file-utils appstream file)
+# The benchmark's pugixml peer, which a test checks against the grid.
+packages+=(libpugixml-dev)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

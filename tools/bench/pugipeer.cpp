@@ -38,7 +38,7 @@ void take(const pugi::xml_node &match, PeerMatch &m)
     for (std::size_t l = 0; l < kLineNames.size(); ++l) {
         if (const pugi::xml_node line = match.child(kLineNames[l])) {
             m.separate[l] = line.child_value();
-            m.combined[l] = line.child("b").child_value();
+            m.joint[l] = line.child("b").child_value();
         }
     }
 
@@ -46,12 +46,12 @@ void take(const pugi::xml_node &match, PeerMatch &m)
     for (int f = PeerMatch::P1; f <= PeerMatch::P2B; ++f)
         m.numbers[std::size_t(f - PeerMatch::P1)] = number(m.fields[std::size_t(f)], m.refused);
     for (std::size_t l = 0; l < PeerMatch::LineCount; ++l) {
-        std::string_view combined = m.combined[l];
+        std::string_view text = m.joint[l];
         double *joint = &m.numbers[6 + 4 * l];
-        joint[0] = number(cut(combined, '/'), m.refused);
-        joint[1] = number(cut(combined, '/'), m.refused);
-        joint[2] = number(cut(combined, '('), m.refused);
-        joint[3] = number(cut(combined, ')'), m.refused);
+        joint[0] = number(cut(text, '/'), m.refused);
+        joint[1] = number(cut(text, '/'), m.refused);
+        joint[2] = number(cut(text, '('), m.refused);
+        joint[3] = number(cut(text, ')'), m.refused);
         std::string_view separate = m.separate[l];
         double *single = &m.numbers[14 + 3 * l];
         single[0] = number(cut(separate, '/'), m.refused);

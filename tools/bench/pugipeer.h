@@ -19,9 +19,9 @@ struct PeerMatch
 
     std::array<std::string, FieldCount> fields;
     std::array<std::string, LineCount> separate; // the text before "<br/>"
-    std::array<std::string, LineCount> combined; // the text of "<b>"
+    std::array<std::string, LineCount> joint; // the text of "<b>"
     // In the match grid's column order 6 to 25: the six percentages, then
-    // ITOG's and ITOG2's combined triples with their counts, then ITOG's and
+    // ITOG's and ITOG2's joint triples with their counts, then ITOG's and
     // ITOG2's separate triples.
     std::array<double, 20> numbers{};
     int refused = 0; // pieces from_chars did not take
