@@ -95,7 +95,10 @@ TForm1::TForm1(Desktop &desktop, HttpClient &http, const QUrl &server, QWidget *
 {
     setObjectName(u"Form1"_s);
     setWindowTitle(u"Vorlan"_s);
-    setWindowIcon(applicationIcon());
+    // The application's icon once the skin has set it: decoding it again
+    // would only slow the start.
+    const QIcon icon = QGuiApplication::windowIcon();
+    setWindowIcon(icon.isNull() ? applicationIcon() : icon);
 
     ImageList1 = {QPixmap(u":/pictures/football.png"_s), QPixmap(u":/pictures/puck.png"_s)};
     ImageList2 = {QIcon(u":/pictures/info.png"_s), QIcon(u":/pictures/fonbet.png"_s),
