@@ -5,6 +5,7 @@
 #include "app/drawtitle.h"
 #include "views/linklabel.h"
 #include "views/radiobox.h"
+#include "views/shadowlabel.h"
 #include "app/skin.h"
 #include "app/windowsettings.h"
 #include "views/skincaption.h"
@@ -29,7 +30,6 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFrame>
-#include <QGraphicsDropShadowEffect>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -142,16 +142,11 @@ void TForm1::createAboutPage()
     Image1->setScaledContents(true); // stretched, proportions not kept
     Image1->setPixmap(QPixmap(u":/pictures/about.jpg"_s));
 
-    spSkinShadowLabel1 = place(new QLabel(u"Version: "_s + vendor::version, spSkinTabSheet1),
-                               u"spSkinShadowLabel1"_s, QRect(584, 8, 76, 19));
-    spSkinShadowLabel1->setTextFormat(Qt::PlainText);
+    auto *version = new ShadowLabel(u"Version: "_s + vendor::version, spSkinTabSheet1);
+    spSkinShadowLabel1 = place(version, u"spSkinShadowLabel1"_s, QRect(584, 8, 76, 19));
     spSkinShadowLabel1->setFont(arial(14, true));
     skinelement::set(spSkinShadowLabel1, u"stdlabel"_s);
-    auto *shadow = new QGraphicsDropShadowEffect(spSkinShadowLabel1);
-    shadow->setOffset(1, 1);
-    shadow->setBlurRadius(2);
-    shadow->setColor(QColor(0, 0, 0, 160));
-    spSkinShadowLabel1->setGraphicsEffect(shadow);
+    version->setShadow(QColor(0, 0, 0, 160), QPoint(1, 1));
     spSkinShadowLabel1->adjustSize();
 
     spSkinLinkLabel1 = place(new LinkLabel(vendor::host, vendor::homePage().toString(), spSkinTabSheet1),
