@@ -15,8 +15,6 @@ public:
     explicit ShadowLabel(const QString &text, QWidget *parent = nullptr);
 
     void setShadow(const QColor &color, QPoint offset);
-    QColor shadowColor() const { return m_color; }
-    QPoint shadowOffset() const { return m_offset; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
