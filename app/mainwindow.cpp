@@ -5,6 +5,7 @@
 #include "app/drawtitle.h"
 #include "views/linklabel.h"
 #include "views/radiobox.h"
+#include "views/shadowlabel.h"
 #include "app/skin.h"
 #include "app/windowsettings.h"
 #include "views/skincaption.h"
@@ -29,7 +30,6 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFrame>
-#include <QGraphicsDropShadowEffect>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -102,7 +102,10 @@ TForm1::TForm1(Desktop &desktop, HttpClient &http, const QUrl &server, QWidget *
 {
     setObjectName(u"Form1"_s);
     setWindowTitle(u"Vorlan"_s);
-    setWindowIcon(applicationIcon());
+    // The application's icon once the skin has set it: decoding it again
+    // would only slow the start.
+    const QIcon icon = QGuiApplication::windowIcon();
+    setWindowIcon(icon.isNull() ? applicationIcon() : icon);
 
     const qreal ratio = devicePixelRatio();
     ImageList1 = {sharpPixmap(u":/pictures/football.png"_s, QSize(16, 16), ratio),
@@ -150,16 +153,11 @@ void TForm1::createAboutPage()
     // decodes only what is shown.
     Image1->setPixmap(sharpPixmap(u":/pictures/about.jpg"_s, Image1->size(), devicePixelRatio()));
 
-    spSkinShadowLabel1 = place(new QLabel(u"Version: "_s + vendor::version, spSkinTabSheet1),
-                               u"spSkinShadowLabel1"_s, QRect(584, 8, 76, 19));
-    spSkinShadowLabel1->setTextFormat(Qt::PlainText);
+    auto *version = new ShadowLabel(u"Version: "_s + vendor::version, spSkinTabSheet1);
+    spSkinShadowLabel1 = place(version, u"spSkinShadowLabel1"_s, QRect(584, 8, 76, 19));
     spSkinShadowLabel1->setFont(arial(14, true));
     skinelement::set(spSkinShadowLabel1, u"stdlabel"_s);
-    auto *shadow = new QGraphicsDropShadowEffect(spSkinShadowLabel1);
-    shadow->setOffset(1, 1);
-    shadow->setBlurRadius(2);
-    shadow->setColor(QColor(0, 0, 0, 160));
-    spSkinShadowLabel1->setGraphicsEffect(shadow);
+    version->setShadow(QColor(0, 0, 0, 160), QPoint(1, 1));
     spSkinShadowLabel1->adjustSize();
 
     spSkinLinkLabel1 = place(new LinkLabel(vendor::host, vendor::homePage().toString(), spSkinTabSheet1),

@@ -1,6 +1,7 @@
 #include "views/gridview.h"
 
 #include "views/griddelegate.h"
+#include "views/gridheader.h"
 #include "views/gridtextproxy.h"
 #include "grid/gridmodel.h"
 
@@ -22,6 +23,7 @@ GridView::GridView(QWidget *parent)
     , m_delegate(new GridDelegate(this))
     , m_texts(new GridTextProxy(this))
 {
+    setHorizontalHeader(new GridHeader(this));
     setItemDelegate(m_delegate);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -10,6 +10,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -266,6 +268,38 @@ private Q_SLOTS:
         }
         QCOMPARE(f.view.arrangement().widths, before.widths);
         QCOMPARE(f.view.arrangement().order, before.order);
+    }
+
+    // The header keeps its fixed height whatever its captions would need; a
+    // header let free to size itself measures them.
+    void headerHeight_data()
+    {
+        QTest::addColumn<bool>("fixed");
+        QTest::newRow("fixed") << true;
+        QTest::newRow("free") << false;
+    }
+
+    void headerHeight()
+    {
+        QFETCH(bool, fixed);
+        Fixture f;
+        QHeaderView *header = f.view.horizontalHeader();
+        if (!fixed) {
+            header->setMinimumHeight(0);
+            header->setMaximumHeight(QWIDGETSIZE_MAX);
+        }
+        QFont big = header->font();
+        big.setPixelSize(40);
+        header->setFont(big);
+        if (!fixed) {
+            QVERIFY2(header->sizeHint().height() > 40, qPrintable(QString::number(header->sizeHint().height())));
+            return;
+        }
+        int widest = 0;
+        for (int c = 0; c < header->count(); ++c)
+            widest = std::max(widest, header->sectionSize(c));
+        QCOMPARE(header->sizeHint(), QSize(widest, 18));
+        QCOMPARE(header->height(), 18);
     }
 
     void resetColumnsFromTheHeaderMenu()
