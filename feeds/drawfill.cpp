@@ -204,9 +204,16 @@ FillEnd FillMatches(QByteArrayView feed, Bookmaker bookmaker, GridModel &grid, i
                 HeldValue &h = held[i];
                 if (!value || (h.read && samePlace(*value, h.source)))
                     continue;
+                const bool isNumber = grid.column(column).kind == CellKind::Number;
+                // The same text as the held one (a league, a date) is shared,
+                // not widened into a string of its own for every match.
+                if (!isNumber && h.read && *value == h.source) {
+                    h.source = *value;
+                    continue;
+                }
                 h.read = true;
                 h.source = *value;
-                if (grid.column(column).kind == CellKind::Number) {
+                if (isNumber) {
                     h.number = readNumber(*value);
                 } else {
                     h.text = cp1251::toUnicode(*value);

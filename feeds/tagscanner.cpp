@@ -1,5 +1,8 @@
 #include "feeds/tagscanner.h"
 
+#include <QtEndian>
+#include <QtAlgorithms>
+
 #include <cstring>
 
 namespace {
@@ -11,6 +14,15 @@ quint64 packed(const char *name, qsizetype length)
     for (qsizetype i = 0; i < length; ++i)
         key = key << 8 | static_cast<unsigned char>(name[i]);
     return key;
+}
+
+constexpr quint64 kEvery = 0x0101010101010101; // times a byte: that byte eight times
+
+// The high bit of each zero byte of word set, and no bit below the lowest
+// zero byte: its place is exact, the places above it may not be.
+quint64 zeroBytes(quint64 word)
+{
+    return (word - kEvery) & ~word & (kEvery << 7);
 }
 
 } // namespace
@@ -41,6 +53,13 @@ int TagScanner::nameOf(quint64 key, qsizetype length) const
     return -1;
 }
 
+void TagScanner::fileName(quint64 key, qsizetype length, bool close, qsizetype lt)
+{
+    const int name = nameOf(key, length);
+    if (name >= 0)
+        (close ? m_closes : m_opens)[std::size_t(name)].at.push_back(lt);
+}
+
 void TagScanner::fileTagAt(qsizetype lt)
 {
     const qsizetype size = m_text.size();
@@ -48,14 +67,28 @@ void TagScanner::fileTagAt(qsizetype lt)
     const bool close = lt + 1 < size && data[lt + 1] == '/';
     const qsizetype nameBegin = lt + (close ? 2 : 1);
     // The name runs to the first ">"; a "<" before it starts another tag.
+    if (nameBegin + 8 <= size) {
+        // Eight bytes at once: the first ">" or "<" among them ends the name.
+        const auto word = qFromLittleEndian<quint64>(data + nameBegin); // the first byte lowest
+        const quint64 ends = zeroBytes(word ^ kEvery * '>') | zeroBytes(word ^ kEvery * '<');
+        if (ends == 0) {
+            // A name of eight bytes, if the ninth is its ">".
+            if (m_longestName == 8 && nameBegin + 8 < size && data[nameBegin + 8] == '>')
+                fileName(qFromBigEndian<quint64>(data + nameBegin), 8, close, lt);
+            return;
+        }
+        const int length = qCountTrailingZeroBits(ends) / 8;
+        if (data[nameBegin + length] == '<' || length == 0 || length > m_longestName)
+            return;
+        fileName(qFromBigEndian<quint64>(data + nameBegin) >> (64 - 8 * length), length, close, lt);
+        return;
+    }
     const qsizetype limit = std::min(size, nameBegin + m_longestName + 1);
     quint64 key = 0;
     for (qsizetype i = nameBegin; i < limit; ++i) {
         const auto c = static_cast<unsigned char>(data[i]);
         if (c == '>') {
-            const int name = nameOf(key, i - nameBegin);
-            if (name >= 0)
-                (close ? m_closes : m_opens)[std::size_t(name)].at.push_back(lt);
+            fileName(key, i - nameBegin, close, lt);
             return;
         }
         if (c == '<')

@@ -42,6 +42,8 @@ private:
     bool scanMore();
     // Files the tag whose "<" stands at lt, if it is one of the names.
     void fileTagAt(qsizetype lt);
+    // Files a tag at lt whose name, of that length, is packed into key.
+    void fileName(quint64 key, qsizetype length, bool close, qsizetype lt);
     // The index of the name of that length packed into key, or -1.
     int nameOf(quint64 key, qsizetype length) const;
 

@@ -11,6 +11,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <string>
+#include <string_view>
 
 using namespace Qt::StringLiterals;
 
@@ -48,46 +50,77 @@ QChar csvSeparator(CsvForm form, QChar decimalSeparator)
 
 namespace {
 
-// Appends text as a CSV field in UTF-8, quoted when it must be.
-void appendField(QByteArray &line, QByteArrayView utf8, char separator)
+bool needsQuotes(std::string_view bytes, char separator)
 {
-    const bool quoted = std::any_of(utf8.begin(), utf8.end(), [separator](char c) {
-        return c == separator || c == '"' || c == '\r' || c == '\n';
-    });
-    if (!quoted) {
-        line.append(utf8);
-        return;
-    }
-    line.append('"');
-    for (const char c : utf8) {
-        if (c == '"')
-            line.append('"');
-        line.append(c);
-    }
-    line.append('"');
+    return std::any_of(bytes.begin(), bytes.end(),
+                       [separator](char c) { return c == separator || c == '"' || c == '\r' || c == '\n'; });
 }
 
-void appendTextField(QByteArray &line, QStringView text, char separator, QStringEncoder &utf8)
+// Records collected in memory and written a block at a time, so that the
+// output streams without a device write per record.
+class RecordBlock
 {
-    // Latin-1 text without a byte above ASCII is its own UTF-8.
-    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; })) {
-        const qsizetype at = line.size();
-        line.resize(at + text.size());
-        char *out = line.data() + at;
-        for (const QChar c : text)
-            *out++ = char(c.unicode());
-        // Quoting needs the bytes as a field of their own.
-        if (std::any_of(line.cbegin() + at, line.cend(),
-                        [separator](char c) { return c == separator || c == '"' || c == '\r' || c == '\n'; })) {
-            const QByteArray field = line.sliced(at);
-            line.truncate(at);
-            appendField(line, field, separator);
+public:
+    explicit RecordBlock(QIODevice &out) : m_out(out) { m_bytes.reserve(kSize + 4096); }
+
+    // The field's bytes from at on, quoted when they must be.
+    void quoteFrom(std::size_t at, char separator)
+    {
+        if (!needsQuotes(std::string_view(m_bytes).substr(at), separator))
+            return;
+        const std::string field = m_bytes.substr(at);
+        m_bytes.resize(at);
+        m_bytes += '"';
+        for (const char c : field) {
+            if (c == '"')
+                m_bytes += '"';
+            m_bytes += c;
         }
-        return;
+        m_bytes += '"';
     }
-    const QByteArray bytes = utf8.encode(text);
-    appendField(line, bytes, separator);
-}
+
+    void appendNumberField(const char *text, int size, char separator)
+    {
+        const std::size_t at = m_bytes.size();
+        m_bytes.append(text, std::size_t(size));
+        quoteFrom(at, separator);
+    }
+
+    // Text as a field in UTF-8.
+    void appendTextField(QStringView text, char separator, QStringEncoder &utf8)
+    {
+        const std::size_t at = m_bytes.size();
+        // Text without a character above ASCII is its own UTF-8.
+        if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; })) {
+            m_bytes.resize(at + std::size_t(text.size()));
+            char *out = m_bytes.data() + at;
+            for (const QChar c : text)
+                *out++ = char(c.unicode());
+        } else {
+            m_bytes.resize(at + std::size_t(utf8.requiredSpace(text.size())));
+            const char *end = utf8.appendToBuffer(m_bytes.data() + at, text);
+            m_bytes.resize(std::size_t(end - m_bytes.data()));
+        }
+        quoteFrom(at, separator);
+    }
+
+    std::string &bytes() { return m_bytes; }
+
+    // Writes the block once it is full; false when the device refuses it.
+    bool endRecord() { return m_bytes.size() < kSize || flush(); }
+    bool flush()
+    {
+        const qint64 size = qint64(m_bytes.size());
+        const bool written = m_out.write(m_bytes.data(), size) == size;
+        m_bytes.clear();
+        return written;
+    }
+
+private:
+    static constexpr std::size_t kSize = 64 * 1024;
+    QIODevice &m_out;
+    std::string m_bytes;
+};
 
 // The rows straight from the grid's cells: numbers written by to_chars, no
 // string per cell.
@@ -95,36 +128,34 @@ bool writeRows(QIODevice &out, const GridModel &grid, char separator, char decim
 {
     const GridRows &cells = grid.cells();
     QStringEncoder utf8(QStringEncoder::Utf8);
-    QByteArray line;
+    RecordBlock block(out);
     char number[numbertext::kFormatBufferSize];
     for (int row = 0; row < grid.RowCount(); ++row) {
-        line.clear();
         for (int column = 0; column < matchcol::Count; ++column) {
             if (column > 0)
-                line.append(separator);
+                block.bytes() += separator;
             switch (cells.kind(column)) {
             case CellKind::Image: {
                 const auto end = std::to_chars(number, number + sizeof number, cells.image(column, row)).ptr;
-                line.append(number, end - number);
+                block.bytes().append(number, std::size_t(end - number));
                 break;
             }
-            case CellKind::Number: {
-                const int n = numbertext::format(cells.number(column, row), decimalSeparator, number);
-                appendField(line, QByteArrayView(number, n), separator);
+            case CellKind::Number:
+                block.appendNumberField(number, numbertext::format(cells.number(column, row), decimalSeparator, number),
+                                        separator);
                 break;
-            }
             case CellKind::Text:
-                appendTextField(line, cells.text(column, row), separator, utf8);
+                block.appendTextField(cells.text(column, row), separator, utf8);
                 break;
             }
         }
-        line.append(separator);
-        appendTextField(line, cells.hint(matchcol::Sport, row), separator, utf8);
-        line.append('\n');
-        if (out.write(line) != line.size())
+        block.bytes() += separator;
+        block.appendTextField(cells.hint(matchcol::Sport, row), separator, utf8);
+        block.bytes() += '\n';
+        if (!block.endRecord())
             return false;
     }
-    return true;
+    return block.flush();
 }
 
 } // namespace

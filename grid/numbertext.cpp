@@ -1,7 +1,9 @@
 #include "grid/numbertext.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -149,15 +151,12 @@ std::optional<double> parse(QByteArrayView text, char decimalSeparator)
     return parseText(begin, begin + text.size(), static_cast<unsigned char>(decimalSeparator));
 }
 
-int format(double value, char decimalSeparator, char *out)
+namespace {
+
+// "%.15g" straight from std::to_chars with a precision: right for every
+// value, but the slow way there.
+int formatRounded(double value, char decimalSeparator, char *out)
 {
-    // Only parse() feeds the cells, and it refuses infinities.
-    if (value == 0 || !std::isfinite(value)) {
-        out[0] = '0';
-        return 1;
-    }
-    // "%.15g" in std::to_chars' locale-free form: scientific exactly for an
-    // exponent below -4 or from 15 on, trailing zeros dropped.
     char buf[kFormatBufferSize];
     const auto result = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15);
     int n = 0;
@@ -181,6 +180,80 @@ int format(double value, char decimalSeparator, char *out)
         }
     }
     return n;
+}
+
+// Lays out significant digits (no trailing zeros) whose first stands at
+// 10^exponent the way "%.15g" does.
+int layOut(bool negative, const char *digits, int count, int exponent, char decimalSeparator, char *out)
+{
+    int n = 0;
+    if (negative)
+        out[n++] = '-';
+    if (exponent < -4 || exponent >= 15) {
+        out[n++] = digits[0];
+        if (count > 1) {
+            out[n++] = decimalSeparator;
+            for (int i = 1; i < count; ++i)
+                out[n++] = digits[i];
+        }
+        out[n++] = 'E';
+        if (exponent < 0)
+            out[n++] = '-';
+        return int(std::to_chars(out + n, out + kFormatBufferSize, std::abs(exponent)).ptr - out);
+    }
+    if (exponent < 0) {
+        out[n++] = '0';
+        out[n++] = decimalSeparator;
+        for (int i = -1; i > exponent; --i)
+            out[n++] = '0';
+        for (int i = 0; i < count; ++i)
+            out[n++] = digits[i];
+        return n;
+    }
+    for (int i = 0; i < std::max(count, exponent + 1); ++i) {
+        if (i == exponent + 1)
+            out[n++] = decimalSeparator;
+        out[n++] = i < count ? digits[i] : '0';
+    }
+    return n;
+}
+
+} // namespace
+
+int format(double value, char decimalSeparator, char *out)
+{
+    // Only parse() feeds the cells, and it refuses infinities.
+    if (value == 0 || !std::isfinite(value)) {
+        out[0] = '0';
+        return 1;
+    }
+    // Whole numbers below 10^15, the feed's usual kind, are their digits.
+    if (std::abs(value) < 1e15 && value == std::trunc(value))
+        return int(std::to_chars(out, out + kFormatBufferSize, std::int64_t(value)).ptr - out);
+    // The shortest digits that read back as the value are those of "%.15g"
+    // whenever there are at most 15 of them: a normal double tells apart
+    // every decimal of 15 significant digits, so rounding it to 15 gives the
+    // decimal back. Subnormals carry fewer digits, longer ones are rounded.
+    if (std::abs(value) >= std::numeric_limits<double>::min()) {
+        char buf[kFormatBufferSize];
+        const char *end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific).ptr;
+        const char *p = buf;
+        const bool negative = *p == '-';
+        if (negative)
+            ++p;
+        char digits[20];
+        int count = 0;
+        for (; p != end && *p != 'e'; ++p) {
+            if (*p != '.' && count < int(sizeof digits))
+                digits[count++] = *p;
+        }
+        if (count <= 15 && p != end) {
+            int exponent = 0;
+            std::from_chars(p + (p[1] == '+' ? 2 : 1), end, exponent);
+            return layOut(negative, digits, count, exponent, decimalSeparator, out);
+        }
+    }
+    return formatRounded(value, decimalSeparator, out);
 }
 
 QString format(double value, QChar decimalSeparator)

@@ -346,6 +346,25 @@ private Q_SLOTS:
         QCOMPARE(grid.cellText(matchcol::Pool1, 51), u"7"_s);
     }
 
+    // Matches of their own with the same text in a field (one league, one
+    // date for a whole draw) share one string, as repeated rows do; a
+    // different text gets its own.
+    void equalTextsShareOneString()
+    {
+        QByteArray other = kGoodMatch;
+        other.replace("<HOME>H</HOME>", "<HOME>G</HOME>");
+        const QByteArray feed = kGoodMatch + kGoodMatch + other;
+        const auto gridHolder = makeGrid();
+        GridModel &grid = *gridHolder;
+        QCOMPARE(FillMatches(feed, Bookmaker::FonBet, grid), FillEnd::Complete);
+        QCOMPARE(grid.RowCount(), 3);
+        const GridRows &cells = grid.cells();
+        QCOMPARE(cells.text(matchcol::Home, 1).constData(), cells.text(matchcol::Home, 0).constData());
+        QCOMPARE(cells.text(matchcol::Home, 2), u"G"_s);
+        QCOMPARE(cells.text(matchcol::Away, 2).constData(), cells.text(matchcol::Away, 0).constData());
+        QCOMPARE(grid.hint(matchcol::Sport, 2).constData(), grid.hint(matchcol::Sport, 0).constData());
+    }
+
     // Each value is converted once, when it is read: a held number and held
     // result lines cost nothing more per row that repeats them, whether the
     // row comes from an unclosed "<MATCH>" or from a match that lacks them.

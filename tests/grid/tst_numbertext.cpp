@@ -92,6 +92,18 @@ private Q_SLOTS:
         QTest::newRow("below 0.0001 comma") << 0.000015 << QChar(u',') << u"1,5E-5"_s;
         QTest::newRow("tiny negative") << -2e-10 << QChar(u'.') << u"-2E-10"_s;
         QTest::newRow("carry on rounding") << 9.9999999999999999 << QChar(u'.') << u"10"_s;
+        QTest::newRow("negative whole") << -45.0 << QChar(u'.') << u"-45"_s;
+        QTest::newRow("15 fraction digits") << 0.123456789012345 << QChar(u'.') << u"0.123456789012345"_s;
+        QTest::newRow("whole and fraction") << 123456.7 << QChar(u',') << u"123456,7"_s;
+        QTest::newRow("zeros after the point") << 0.00012 << QChar(u'.') << u"0.00012"_s;
+        QTest::newRow("1e-5") << 1e-5 << QChar(u'.') << u"1E-5"_s;
+        QTest::newRow("1e15") << 1e15 << QChar(u'.') << u"1E15"_s;
+        QTest::newRow("1.5e15") << 1.5e15 << QChar(u',') << u"1,5E15"_s;
+        QTest::newRow("half past 1e14") << 1e14 + 0.5 << QChar(u'.') << u"100000000000000"_s;
+        QTest::newRow("16 nines") << 99999.99999999999 << QChar(u'.') << u"100000"_s;
+        QTest::newRow("largest range") << 1.7e308 << QChar(u'.') << u"1.7E308"_s;
+        QTest::newRow("smallest normal") << 2.2250738585072014e-308 << QChar(u'.') << u"2.2250738585072E-308"_s;
+        QTest::newRow("subnormal") << 5e-324 << QChar(u'.') << u"4.94065645841247E-324"_s;
     }
 
     void format()
