@@ -187,6 +187,12 @@ private Q_SLOTS:
             QAccessibleInterface *cell = table->cellAt(1, column);
             QAccessibleTableCellInterface *cellFace = cell->tableCellInterface();
             const QList<QAccessibleInterface *> headers = cellFace->columnHeaderCells();
+            // This Qt hands the header cells out unregistered; registered,
+            // the accessibility cache owns them and frees them at the end.
+            for (QAccessibleInterface *headerCell : headers) {
+                if (!QAccessible::uniqueId(headerCell))
+                    QAccessible::registerAccessibleInterface(headerCell);
+            }
             const QString headerName = headers.isEmpty() ? QString() : headers.first()->text(QAccessible::Name);
             dump << u"  %1 \"%2\" under \"%3\""_s.arg(roleName(cell->role()), cell->text(QAccessible::Name),
                                                        headerName);
