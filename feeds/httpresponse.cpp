@@ -102,43 +102,58 @@ void HttpResponseReader::close()
 
 void HttpResponseReader::readHead()
 {
-    qsizetype headSize = 0;
-    QList<QByteArray> lines;
-    // The head is read whole once its blank line is in.
-    qsizetype at = 0;
-    while (true) {
-        const qsizetype end = m_pending.indexOf('\n', at);
+    // A head is read once its blank line is in. Each line is looked at once,
+    // however the head comes cut into reads, and interim answers are dropped
+    // as they go, so neither a dripped head nor a flood of them costs more
+    // than their bytes.
+    while (m_state == State::Head) {
+        const qsizetype end = m_pending.indexOf('\n', m_headScanned);
         if (end < 0) {
-            if (m_pending.size() > maxHeadSize)
+            if (m_pending.size() - m_headStart > maxHeadSize)
                 breakOff(u"response head longer than %1 bytes"_s.arg(groupedNumber(maxHeadSize)));
-            return;
-        }
-        const QByteArray line = trimmedLine(m_pending.sliced(at, end - at));
-        at = end + 1;
-        headSize = at;
-        if (headSize > maxHeadSize) {
-            breakOff(u"response head longer than %1 bytes"_s.arg(groupedNumber(maxHeadSize)));
-            return;
-        }
-        if (line.isEmpty() && !lines.isEmpty())
             break;
-        if (!line.isEmpty())
-            lines.append(line);
-    }
-    m_pending.remove(0, headSize);
-    if (!parseHead(lines.join('\n')))
+        }
+        const qsizetype lineStart = m_headScanned;
+        m_headScanned = end + 1;
+        if (m_headScanned - m_headStart > maxHeadSize) {
+            breakOff(u"response head longer than %1 bytes"_s.arg(groupedNumber(maxHeadSize)));
+            break;
+        }
+        if (!trimmedLine(m_pending.sliced(lineStart, end - lineStart)).isEmpty()) {
+            m_headHasText = true;
+            continue;
+        }
+        if (!m_headHasText)
+            continue;
+
+        QList<QByteArray> lines;
+        for (const QByteArray &line : m_pending.sliced(m_headStart, m_headScanned - m_headStart).split('\n')) {
+            if (QByteArray text = trimmedLine(line); !text.isEmpty())
+                lines.append(std::move(text));
+        }
+        m_headStart = m_headScanned;
+        m_headHasText = false;
+        if (!parseHead(lines.join('\n')))
+            break;
+        // An interim answer (100 Continue) comes before the real one.
+        if (m_status >= 100 && m_status < 200) {
+            m_status = 0;
+            m_reason.clear();
+            m_headers.clear();
+            continue;
+        }
+        m_pending.remove(0, m_headStart);
+        m_headStart = m_headScanned = 0;
+        m_state = State::Body;
+        chooseFraming();
+        m_headIsIn = m_state != State::Broken;
         return;
-    // An interim answer (100 Continue) comes before the real one.
-    if (m_status >= 100 && m_status < 200) {
-        m_status = 0;
-        m_reason.clear();
-        m_headers.clear();
-        readHead();
-        return;
     }
-    m_state = State::Body;
-    chooseFraming();
-    m_headIsIn = m_state != State::Broken;
+    if (m_state == State::Head) {
+        m_pending.remove(0, m_headStart);
+        m_headScanned -= m_headStart;
+        m_headStart = 0;
+    }
 }
 
 bool HttpResponseReader::parseHead(const QByteArray &head)
@@ -263,13 +278,15 @@ void HttpResponseReader::readChunks()
             m_chunkStep = ChunkStep::DataEnd;
             continue;
         }
+        // The same bound for a line, whether or not its end is in yet.
         const qsizetype end = m_pending.indexOf('\n', at);
-        if (end < 0) {
-            if (m_pending.size() - at > maxHeadSize)
-                breakOff(u"chunk line longer than %1 bytes after %2 bytes of the body"_s.arg(
-                    groupedNumber(maxHeadSize), groupedNumber(m_bodySize)));
+        if ((end < 0 ? m_pending.size() : end) - at > maxHeadSize) {
+            breakOff(u"chunk line longer than %1 bytes after %2 bytes of the body"_s.arg(
+                groupedNumber(maxHeadSize), groupedNumber(m_bodySize)));
             break;
         }
+        if (end < 0)
+            break;
         const QByteArray line = trimmedLine(m_pending.sliced(at, end - at));
         at = end + 1;
         switch (m_chunkStep) {

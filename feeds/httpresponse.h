@@ -65,6 +65,9 @@ private:
 
     State m_state = State::Head;
     QByteArray m_pending; // received, not yet read
+    qsizetype m_headStart = 0;   // in m_pending: where the head being read starts
+    qsizetype m_headScanned = 0; // in m_pending: the end of its last whole line
+    bool m_headHasText = false;  // a line of it that is not blank is in
     bool m_headIsIn = false;
     int m_status = 0;
     QByteArray m_reason;
