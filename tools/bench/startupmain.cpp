@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
+#include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -65,6 +66,15 @@ int main(int argc, char *argv[])
         std::fputs("vorlan-bench-startup: no frame was painted\n", stderr);
         return 1;
     }
-    std::printf("%.3f %.3f\n", double(constructed) / 1e6, double(frame.nsecsToFrame()) / 1e6);
+    // Milliseconds with a point whatever the locale: the table reads them back.
+    char line[64];
+    char *end = line;
+    for (const qint64 nsecs : {constructed, frame.nsecsToFrame()}) {
+        if (end != line)
+            *end++ = ' ';
+        end = std::to_chars(end, line + sizeof line - 1, double(nsecs) / 1e6, std::chars_format::fixed, 3).ptr;
+    }
+    *end++ = '\n';
+    std::fwrite(line, 1, std::size_t(end - line), stdout);
     return 0;
 }
