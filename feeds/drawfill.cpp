@@ -1,6 +1,7 @@
 #include "feeds/drawfill.h"
 
 #include "grid/cp1251.h"
+#include "grid/errortext.h"
 #include "feeds/resultlines.h"
 #include "feeds/tagscanner.h"
 #include "feeds/tagreader.h"
@@ -10,7 +11,6 @@
 #include "grid/gridrows.h"
 #include "grid/numbertext.h"
 
-#include <QLocale>
 #include <QScopeGuard>
 #include <QStringDecoder>
 
@@ -265,5 +265,5 @@ FillEnd FillMatches(QByteArrayView feed, Bookmaker bookmaker, GridModel &grid, i
 QString rowLimitReason(int rowLimit)
 {
     return QStringLiteral("a load stops after %1 rows")
-        .arg(QLocale(QLocale::English).toString(rowLimit));
+        .arg(groupedNumber(rowLimit));
 }

@@ -2,6 +2,7 @@
 
 #include "feeds/httpexchange.h"
 #include "feeds/httpresponse.h"
+#include "grid/errortext.h"
 
 #include <QNetworkCookie>
 

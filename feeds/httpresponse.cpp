@@ -1,5 +1,7 @@
 #include "feeds/httpresponse.h"
 
+#include "grid/errortext.h"
+
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -35,14 +37,6 @@ QByteArray trimmedLine(QByteArray line)
 }
 
 } // namespace
-
-QString groupedNumber(qint64 number)
-{
-    QString digits = QString::number(number < 0 ? -number : number);
-    for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
-        digits.insert(at, u',');
-    return number < 0 ? u"-"_s + digits : digits;
-}
 
 QList<QByteArray> HttpResponseReader::headerValues(QByteArrayView name) const
 {

@@ -80,6 +80,3 @@ private:
     qint64 m_bodySize = 0;
     QString m_problem;
 };
-
-// 10646 as "10,646": byte counts in messages, the same in every locale.
-QString groupedNumber(qint64 number);

@@ -1,5 +1,6 @@
 #include "grid/errortext.h"
 
+#include <QLocale>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -34,6 +35,29 @@ private Q_SLOTS:
         QFETCH(QString, message);
         QFETCH(QString, expected);
         QCOMPARE(errorBoxText(message), expected);
+    }
+
+    // Under the Russian locale too (the test's own), counts read "10,646".
+    void groupedNumber_data()
+    {
+        QTest::addColumn<qint64>("number");
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("zero") << qint64(0) << u"0"_s;
+        QTest::newRow("three digits") << qint64(999) << u"999"_s;
+        QTest::newRow("bytes") << qint64(10646) << u"10,646"_s;
+        QTest::newRow("row limit") << qint64(1'000'000) << u"1,000,000"_s;
+        QTest::newRow("beyond 32 bits") << qint64(67'108'864'000) << u"67,108,864,000"_s;
+    }
+
+    void groupedNumber()
+    {
+        QFETCH(qint64, number);
+        QFETCH(QString, expected);
+        QLocale::setDefault(QLocale(QLocale::Russian));
+        const QString text = ::groupedNumber(number);
+        QLocale::setDefault(QLocale::system());
+        QCOMPARE(text, expected);
     }
 };
 

@@ -4,6 +4,7 @@
 // nested shapes; vorlan-feed against a plain pugixml converter; the main
 // window's first frame against a minimal window's.
 
+#include "grid/errortext.h"
 #include "tools/bench/fillcase.h"
 #include "tools/bench/generatedfeed.h"
 #include "tools/bench/median.h"
@@ -14,7 +15,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QLocale>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -29,11 +29,6 @@ namespace {
 const QString kFeedTool = QString::fromUtf8(VORLAN_FEED_TOOL);
 const QString kCsvPeer = QString::fromUtf8(VORLAN_CSV_PEER);
 const QString kStartup = QString::fromUtf8(VORLAN_STARTUP);
-
-QString count(qint64 n)
-{
-    return QLocale(QLocale::English, QLocale::UnitedStates).toString(n);
-}
 
 // Three significant figures or whole numbers, whichever is longer.
 QString fixed(double value)
@@ -152,11 +147,11 @@ int main(int argc, char *argv[])
             const int repeats = isQuick ? 3 : matches <= 1000 ? 41 : matches <= 10000 ? 15 : 7;
             const QByteArray feed = generateFeed(matches, shape);
             const FillFigures f = measureFill(feed, matches, repeats);
-            rows.append({u"fill, %1 %2"_s.arg(feedShapeName(shape), count(matches)), count(f.bytes),
+            rows.append({u"fill, %1 %2"_s.arg(feedShapeName(shape), groupedNumber(matches)), groupedNumber(f.bytes),
                          fixed(f.fillMs), perSecond(f.bytes, f.fillMs), microsEach(f.fillMs, matches),
                          fixed(f.parseMs), ratio(f.fillMs, f.parseMs), fixed(f.peerMs),
                          ratio(f.fillMs, f.peerMs), fixed(f.floorMs), ratio(f.fillMs, f.floorMs),
-                         u"%1 (%2 the feed)"_s.arg(count(qint64(f.bytesPerRow)),
+                         u"%1 (%2 the feed)"_s.arg(groupedNumber(qint64(f.bytesPerRow)),
                                                    ratio(f.bytesPerRow, double(f.bytes) / matches))});
             (firstCost == 0 ? firstCost : lastCost) = f.fillMs / matches;
         }
@@ -176,7 +171,7 @@ int main(int argc, char *argv[])
     }
     const double toolMs = median(tool);
     const double converterMs = median(converter);
-    rows.append({u"vorlan-feed FILE > /dev/null, plain %1"_s.arg(count(fileMatches)), count(feed.size()),
+    rows.append({u"vorlan-feed FILE > /dev/null, plain %1"_s.arg(groupedNumber(fileMatches)), groupedNumber(feed.size()),
                  fixed(toolMs), perSecond(feed.size(), toolMs), microsEach(toolMs, fileMatches), u"–"_s,
                  u"–"_s, fixed(converterMs), ratio(toolMs, converterMs), u"–"_s, u"–"_s, u"–"_s});
 
@@ -194,7 +189,7 @@ int main(int argc, char *argv[])
            "the same fields and numbers as CSV; for the first frame, a plain widget with a label under "
            "the same application set-up (constructing: of the first-frame time, window / minimal). memchr: one pass counting the \"<\". heap: the grid's heap "
            "(mallinfo2) after a fill, per row.\n"
-        << "µs a match at " << count(sizes.back()) << " / at " << count(sizes.front()) << ": "
+        << "µs a match at " << groupedNumber(sizes.back()) << " / at " << groupedNumber(sizes.front()) << ": "
         << perMatchGrowth.join(u", "_s) << "\n";
     return 0;
 }

@@ -5,6 +5,7 @@
 // input.
 
 #include "feeds/httpresponse.h"
+#include "grid/errortext.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
