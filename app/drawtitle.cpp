@@ -1,9 +1,9 @@
 #include "app/drawtitle.h"
 
 #include "feeds/feedloader.h"
+#include "views/skinelement.h"
 
 #include <QLabel>
-#include <QStyle>
 #include <QTextDocument>
 
 using namespace Qt::StringLiterals;
@@ -13,13 +13,7 @@ namespace {
 // The skin draws a label in its warning colour while this is set.
 void setWarning(QLabel &label, bool warning)
 {
-    const QString state = warning ? u"warning"_s : QString();
-    if (label.property("skinState").toString() == state)
-        return;
-    label.setProperty("skinState", state);
-    // A style sheet reads dynamic properties only when it polishes the widget.
-    label.style()->unpolish(&label);
-    label.style()->polish(&label);
+    skinelement::setStyleProperty(&label, "skinState", warning ? u"warning"_s : QString());
 }
 
 void showProblem(QLabel &label, const QString &text, const QUrl &feed, const QString &reason)

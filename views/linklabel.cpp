@@ -3,7 +3,6 @@
 #include "views/skinelement.h"
 
 #include <QMouseEvent>
-#include <QStyle>
 
 LinkLabel::LinkLabel(const QString &caption, const QString &link, QWidget *parent)
     : QLabel(caption, parent)
@@ -26,9 +25,7 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
 // The skin picks the hover colour through the "hovered" property.
 void LinkLabel::setHovered(bool hovered)
 {
-    setProperty("hovered", hovered);
-    style()->unpolish(this);
-    style()->polish(this);
+    skinelement::setStyleProperty(this, "hovered", hovered);
 }
 
 void LinkLabel::enterEvent(QEnterEvent *event)
