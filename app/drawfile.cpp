@@ -22,17 +22,19 @@ CsvForm drawfile::formOfFilter(const QString &filter)
 
 QString drawfile::save(QSaveFile &file, const QString &title, const GridModel &grid, CsvForm form)
 {
-    const auto failed = [&file](const QString &reason) {
+    const auto notSaved = [&file](const QString &reason) {
+        return u"The draw was not saved to %1: %2"_s.arg(QDir::toNativeSeparators(file.fileName()), reason);
+    };
+    const auto failed = [&file, &notSaved](const QString &reason) {
         file.cancelWriting();
         file.commit(); // removes the temporary file
-        return u"The draw was not saved to %1: %2"_s.arg(QDir::toNativeSeparators(file.fileName()), reason);
+        return notSaved(reason);
     };
     if (!file.open(QIODevice::WriteOnly))
         return failed(file.errorString());
     if (!writeDrawCsv(file, title, grid, form))
         return failed(file.errorString().isEmpty() ? u"the file refused the text"_s : file.errorString());
     if (!file.commit())
-        return u"The draw was not saved to %1: %2"_s.arg(QDir::toNativeSeparators(file.fileName()),
-                                                         file.errorString());
+        return notSaved(file.errorString());
     return {};
 }
