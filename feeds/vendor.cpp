@@ -32,12 +32,17 @@ QUrl homePage()
     return QUrl(u"http://"_s + host + u"/"_s);
 }
 
-QString updateMessage(const QUrl &server)
+QString siteName(const QUrl &server)
 {
     QString site = server.host();
     if (server.port() != -1)
         site += u':' + QString::number(server.port());
-    return u"Update Programm from site "_s + site + u"\rОбновите программу с сайта!"_s;
+    return site;
+}
+
+QString updateMessage(const QUrl &server)
+{
+    return u"Update Programm from site "_s + siteName(server) + u"\rОбновите программу с сайта!"_s;
 }
 
 } // namespace vendor

@@ -24,6 +24,9 @@ QUrl markerUrl(const QUrl &server);
 QUrl downloadPageUrl(const QUrl &server);
 QUrl homePage();
 
+// How messages name a server: its host, and its port when one is given.
+QString siteName(const QUrl &server);
+
 // The English and the Russian sentence, split by a lone carriage return.
 QString updateMessage(const QUrl &server = serverUrl());
 

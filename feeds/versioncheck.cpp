@@ -1,6 +1,7 @@
 #include "feeds/versioncheck.h"
 
 #include "feeds/httpclient.h"
+#include "feeds/vendor.h"
 
 using namespace Qt::StringLiterals;
 
@@ -42,9 +43,7 @@ bool CheckVersionUrl(HttpClient &http, const QString &url)
 
 QString unreachableMessage(const VersionCheck &check)
 {
-    QString server = check.url.host();
-    if (check.url.port() != -1)
-        server += u':' + QString::number(check.url.port());
+    const QString server = vendor::siteName(check.url);
     return u"Cannot reach the server %1 (%2). Check the Internet connection and press Start again."_s
                .arg(server, check.reason)
            + u"\rНет связи с сервером %1 (%2). Проверьте подключение к Интернету и нажмите Start ещё раз."_s
