@@ -16,33 +16,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace csv {
-
-QString field(const QString &text, QChar separator)
-{
-    const bool quoted = std::any_of(text.cbegin(), text.cend(), [separator](QChar c) {
-        return c == separator || c == u'"' || c == u'\r' || c == u'\n';
-    });
-    if (!quoted)
-        return text;
-    QString out = text;
-    out.replace(u"\""_s, u"\"\""_s);
-    return u'"' + out + u'"';
-}
-
-QByteArray record(const QStringList &fields, QChar separator)
-{
-    if (fields.size() == 1 && fields.front().isEmpty())
-        return "\"\"\n"_ba;
-    QStringList quoted;
-    quoted.reserve(fields.size());
-    for (const QString &text : fields)
-        quoted.append(field(text, separator));
-    return quoted.join(separator).toUtf8() + '\n';
-}
-
-} // namespace csv
-
 QChar csvSeparator(CsvForm form, QChar decimalSeparator)
 {
     return form == CsvForm::Spreadsheet && decimalSeparator == u',' ? u';' : u',';
@@ -79,10 +52,19 @@ public:
         m_bytes += '"';
     }
 
-    void appendNumberField(const char *text, int size, char separator)
+    // A number written with a point, given the grid's decimal separator.
+    void appendNumberField(const char *text, int size, std::string_view decimalSeparator, char separator)
     {
         const std::size_t at = m_bytes.size();
-        m_bytes.append(text, std::size_t(size));
+        const std::string_view number(text, std::size_t(size));
+        const std::size_t point = number.find('.');
+        if (point == std::string_view::npos) {
+            m_bytes += number;
+        } else {
+            m_bytes += number.substr(0, point);
+            m_bytes += decimalSeparator;
+            m_bytes += number.substr(point + 1);
+        }
         quoteFrom(at, separator);
     }
 
@@ -122,13 +104,26 @@ private:
     std::string m_bytes;
 };
 
-// The rows straight from the grid's cells: numbers written by to_chars, no
-// string per cell.
-bool writeRows(QIODevice &out, const GridModel &grid, char separator, char decimalSeparator)
+} // namespace
+
+// Straight from the grid's cells: numbers written by to_chars, no string per
+// cell, a device write per block of records.
+bool writeDrawCsv(QIODevice &out, const QString &title, const GridModel &grid, CsvForm form)
 {
+    Q_ASSERT(grid.columnCount() >= matchcol::Count); // the match grid
+    const char separator = char(csvSeparator(form, grid.decimalSeparator()).unicode());
+    const QByteArray decimalSeparator = QString(grid.decimalSeparator()).toUtf8();
     const GridRows &cells = grid.cells();
     QStringEncoder utf8(QStringEncoder::Utf8);
     RecordBlock block(out);
+    if (form == CsvForm::Spreadsheet)
+        block.bytes() += "\xEF\xBB\xBF";
+    // A lone empty field is written as "", so that no record is an empty line.
+    if (title.isEmpty())
+        block.bytes() += "\"\"";
+    else
+        block.appendTextField(title, separator, utf8);
+    block.bytes() += '\n';
     char number[numbertext::kFormatBufferSize];
     for (int row = 0; row < grid.RowCount(); ++row) {
         for (int column = 0; column < matchcol::Count; ++column) {
@@ -141,7 +136,9 @@ bool writeRows(QIODevice &out, const GridModel &grid, char separator, char decim
                 break;
             }
             case CellKind::Number:
-                block.appendNumberField(number, numbertext::format(cells.number(column, row), decimalSeparator, number),
+                block.appendNumberField(number, numbertext::format(cells.number(column, row), '.', number),
+                                        std::string_view(decimalSeparator.constData(),
+                                                         std::size_t(decimalSeparator.size())),
                                         separator);
                 break;
             case CellKind::Text:
@@ -156,30 +153,6 @@ bool writeRows(QIODevice &out, const GridModel &grid, char separator, char decim
             return false;
     }
     return block.flush();
-}
-
-} // namespace
-
-bool writeDrawCsv(QIODevice &out, const QString &title, const GridModel &grid, CsvForm form)
-{
-    const QChar separator = csvSeparator(form, grid.decimalSeparator());
-    const auto write = [&out](const QByteArray &bytes) { return out.write(bytes) == bytes.size(); };
-    if (form == CsvForm::Spreadsheet && !write("\xEF\xBB\xBF"_ba))
-        return false;
-    if (!write(csv::record({title}, separator)))
-        return false;
-    if (grid.decimalSeparator().unicode() < 0x80 && grid.columnCount() >= matchcol::Count)
-        return writeRows(out, grid, char(separator.unicode()), char(grid.decimalSeparator().unicode()));
-    QStringList fields;
-    for (int row = 0; row < grid.RowCount(); ++row) {
-        fields.clear();
-        for (int column = 0; column < matchcol::Count; ++column)
-            fields.append(grid.cellText(column, row));
-        fields.append(grid.hint(matchcol::Sport, row));
-        if (!write(csv::record(fields, separator)))
-            return false;
-    }
-    return true;
 }
 
 QByteArray drawCsv(const QString &title, const GridModel &grid, CsvForm form)

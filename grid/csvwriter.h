@@ -2,23 +2,9 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 
 class GridModel;
 class QIODevice;
-
-// RFC 4180 text in UTF-8, records ended by LF.
-namespace csv {
-
-// Quoted, with its quotes doubled, when it holds the separator, a double
-// quote, CR or LF; otherwise as it is.
-QString field(const QString &text, QChar separator = u',');
-
-// The fields joined by the separator, ended by LF. A record of one empty
-// field is written as "", so that no record is an empty line.
-QByteArray record(const QStringList &fields, QChar separator = u',');
-
-} // namespace csv
 
 // Who will read a draw written as CSV.
 enum class CsvForm {
@@ -31,10 +17,14 @@ enum class CsvForm {
 // The field separator a form uses for numbers written with decimalSeparator.
 QChar csvSeparator(CsvForm form, QChar decimalSeparator);
 
-// The draw as vorlan-feed prints it and the window saves it: a record with
-// the title, then one record per grid row with the texts of columns 0 to 31
-// (column 0 gives its image index) and the hint of column 0. Records are
-// written as they are made; false when the device refuses a write.
+// The draw as vorlan-feed prints it and the window saves it, as RFC 4180
+// text in UTF-8 with records ended by LF: a record with the title, then one
+// record per row of the match grid with the texts of columns 0 to 31 (column
+// 0 gives its image index) and the hint of column 0. A field is quoted, its
+// quotes doubled, when it holds the separator, a quote, CR or LF; an empty
+// title is written as "", so that no record is an empty line. Records are
+// written a block at a time as they are made; false when the device refuses
+// a write.
 bool writeDrawCsv(QIODevice &out, const QString &title, const GridModel &grid,
                   CsvForm form = CsvForm::Plain);
 

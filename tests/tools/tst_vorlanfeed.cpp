@@ -230,6 +230,20 @@ private Q_SLOTS:
         QCOMPARE(result.out, expected);
     }
 
+    // A separator outside ASCII (a middle dot, byte B7 in the feed's
+    // Windows-1251) reaches the CSV as its UTF-8 bytes.
+    void separatorOutsideAscii()
+    {
+        QByteArray feed = readData(u"quoting.xml"_s);
+        feed.replace("45.5", "45\xB7" "5").replace("24.5", "24\xB7" "5");
+        const Run result = run({u"--decimal-separator"_s, u"\u00B7"_s}, feed);
+        QCOMPARE(result.err, QByteArray());
+        QByteArray expected = kQuotingCsv;
+        expected.replace(",45.5,30,24.5,", ",45\xC2\xB7" "5,30,24\xC2\xB7" "5,");
+        QCOMPARE(result.out, expected);
+        QCOMPARE(result.exitCode, 0);
+    }
+
     void spreadsheetForm_data()
     {
         QTest::addColumn<QString>("separator");
