@@ -24,6 +24,7 @@
 #include "views/gridtextproxy.h"
 #include "views/gridview.h"
 #include "views/pickcolumns.h"
+#include "views/picturedecode.h"
 
 #include <QAction>
 #include <QApplication>
@@ -100,6 +101,8 @@ TForm1::TForm1(Desktop &desktop, HttpClient &http, const QUrl &server, QWidget *
     , m_desktop(desktop)
     , m_server(server)
 {
+    // The About picture decodes on another core while the rest is built.
+    PictureDecode aboutPicture(u":/pictures/about.jpg"_s, devicePixelRatio());
     setObjectName(u"Form1"_s);
     setWindowTitle(u"Vorlan"_s);
     // The application's icon once the skin has set it: decoding it again
@@ -124,6 +127,7 @@ TForm1::TForm1(Desktop &desktop, HttpClient &http, const QUrl &server, QWidget *
     createDrawPage();
     explainColumns();
     nameComponents();
+    Image1->setPixmap(aboutPicture.take());
     // The stored state: About in front, both tabs shown.
     Page->setCurrentIndex(kAboutPage);
 
@@ -148,10 +152,9 @@ void TForm1::createAboutPage()
     Page->addTab(spSkinTabSheet1, ImageList2.value(0), u"About"_s);
 
     Image1 = place(new QLabel(spSkinTabSheet1), u"Image1"_s, QRect(0, 0, 683, 486));
-    Image1->setScaledContents(true); // stretched, proportions not kept
-    // Stored at the page's size (and twice that as "@2x"), so start-up
-    // decodes only what is shown.
-    Image1->setPixmap(sharpPixmap(u":/pictures/about.jpg"_s, Image1->size(), devicePixelRatio()));
+    // Stretched, proportions not kept. The picture is stored at the page's
+    // size (and twice that as "@2x"), so start-up decodes only what is shown.
+    Image1->setScaledContents(true);
 
     auto *version = new ShadowLabel(u"Version: "_s + vendor::version, spSkinTabSheet1);
     spSkinShadowLabel1 = place(version, u"spSkinShadowLabel1"_s, QRect(584, 8, 76, 19));

@@ -1,0 +1,39 @@
+#include "views/picturedecode.h"
+
+#include <QFile>
+#include <QImageReader>
+
+using namespace Qt::StringLiterals;
+
+PictureDecode::PictureDecode(const QString &path, qreal devicePixelRatio)
+{
+    const QString file = fileFor(path, devicePixelRatio);
+    const qreal ratio = file == path ? 1.0 : 2.0;
+    // QImage and QImageReader may be used off the GUI thread; QPixmap may not,
+    // so the pixmap is made in take().
+    m_image = std::async(std::launch::async, [file, ratio] {
+        QImage image = QImageReader(file).read();
+        image.setDevicePixelRatio(ratio);
+        return image;
+    });
+}
+
+PictureDecode::~PictureDecode()
+{
+    if (m_image.valid())
+        m_image.wait();
+}
+
+QPixmap PictureDecode::take()
+{
+    return m_image.valid() ? QPixmap::fromImage(m_image.get()) : QPixmap();
+}
+
+QString PictureDecode::fileFor(const QString &path, qreal devicePixelRatio)
+{
+    const qsizetype dot = path.lastIndexOf(u'.');
+    if (devicePixelRatio <= 1.0 || dot <= path.lastIndexOf(u'/'))
+        return path;
+    const QString sharp = path.first(dot) + u"@2x"_s + path.sliced(dot);
+    return QFile::exists(sharp) ? sharp : path;
+}

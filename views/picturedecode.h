@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QImage>
+#include <QPixmap>
+#include <QString>
+
+#include <future>
+
+// A picture decoded on a worker thread while the window builds the rest of
+// itself: a JPEG the size of a page costs as much as many widgets. take()
+// waits for it. On a screen of more than 1x the "@2x" file is read, the one
+// QIcon would choose, so the picture is never upscaled.
+class PictureDecode final
+{
+public:
+    PictureDecode(const QString &path, qreal devicePixelRatio);
+    ~PictureDecode();
+    Q_DISABLE_COPY_MOVE(PictureDecode)
+
+    // The decoded picture at the ratio asked for; a null pixmap if the file
+    // could not be read. Only once.
+    QPixmap take();
+
+    // The file read for a ratio: "name@2x.ext" above 1x where there is one.
+    static QString fileFor(const QString &path, qreal devicePixelRatio);
+
+private:
+    std::future<QImage> m_image;
+};
