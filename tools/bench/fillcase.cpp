@@ -101,13 +101,17 @@ FillFigures measureFill(const QByteArray &feed, int matches, int repeats)
 {
     const QByteArray twin = wellFormedTwin(feed);
     std::vector<double> fill, parse, peer, floor;
-    for (int r = -1; r < repeats; ++r) { // the first round warms the caches and the heap
-        if (r < 0) {
-            timeFill(feed, matches);
-            timeParse(twin, matches, true);
-            timeFloor(feed);
-            continue;
-        }
+    // Unmeasured rounds first, for a tenth of a second and at least one: they
+    // warm the caches, the heap and the processor's clock, which one round of
+    // a small feed is too short to do.
+    QElapsedTimer warming;
+    warming.start();
+    do {
+        timeFill(feed, matches);
+        timeParse(twin, matches, true);
+        timeFloor(feed);
+    } while (warming.elapsed() < 100);
+    for (int r = 0; r < repeats; ++r) {
         fill.push_back(timeFill(feed, matches));
         parse.push_back(timeParse(twin, matches, false));
         peer.push_back(timeParse(twin, matches, true));
