@@ -10,18 +10,13 @@ PictureDecode::PictureDecode(const QString &path, qreal devicePixelRatio)
     const QString file = fileFor(path, devicePixelRatio);
     const qreal ratio = file == path ? 1.0 : 2.0;
     // QImage and QImageReader may be used off the GUI thread; QPixmap may not,
-    // so the pixmap is made in take().
-    m_image = std::async(std::launch::async, [file, ratio] {
+    // so the pixmap is made in take(). Where no thread can be started, the
+    // picture is decoded in take() instead.
+    m_image = std::async(std::launch::async | std::launch::deferred, [file, ratio] {
         QImage image = QImageReader(file).read();
         image.setDevicePixelRatio(ratio);
         return image;
     });
-}
-
-PictureDecode::~PictureDecode()
-{
-    if (m_image.valid())
-        m_image.wait();
 }
 
 QPixmap PictureDecode::take()

@@ -13,8 +13,9 @@
 class PictureDecode final
 {
 public:
+    // Dropped untaken, it waits for a decode under way, as std::async's
+    // future does.
     PictureDecode(const QString &path, qreal devicePixelRatio);
-    ~PictureDecode();
     Q_DISABLE_COPY_MOVE(PictureDecode)
 
     // The decoded picture at the ratio asked for; a null pixmap if the file
