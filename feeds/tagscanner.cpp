@@ -3,9 +3,6 @@
 #include <QtEndian>
 #include <QtAlgorithms>
 
-#include <algorithm>
-#include <functional>
-
 #include <cstring>
 
 namespace {
@@ -30,18 +27,13 @@ quint64 zeroBytes(quint64 word)
 
 } // namespace
 
-TagScanner::TagScanner(QByteArrayView text, const std::vector<QByteArrayView> &names, qsizetype stretch,
-                       qsizetype farAfter)
+TagScanner::TagScanner(QByteArrayView text, const std::vector<QByteArrayView> &names)
     : m_text(text)
     , m_opens(names.size())
     , m_closes(names.size())
-    , m_far(names.size())
-    , m_stretch(std::max<qsizetype>(stretch, 1))
-    , m_farAfter(farAfter)
 {
     for (const QByteArrayView name : names) {
         m_names.push_back(name.toByteArray());
-        m_closeTags.push_back("</" + name.toByteArray() + '>');
         m_longestName = std::max(m_longestName, name.size());
     }
     Q_ASSERT(m_longestName <= 8);
@@ -110,8 +102,11 @@ bool TagScanner::scanMore()
     const qsizetype size = m_text.size();
     if (m_scanned >= size)
         return false;
+    // A stretch at a time: far enough to make few calls, near enough that
+    // a query waits for little more text than it needs.
+    constexpr qsizetype kStretch = 4096;
     const char *data = m_text.data();
-    const qsizetype stop = std::min(size, m_scanned + m_stretch);
+    const qsizetype stop = std::min(size, m_scanned + kStretch);
     qsizetype at = m_scanned;
     while (at < stop) {
         const void *found = std::memchr(data + at, '<', std::size_t(stop - at));
@@ -125,14 +120,14 @@ bool TagScanner::scanMore()
     return true;
 }
 
-qsizetype TagScanner::next(Positions &positions, qsizetype from, qsizetype limit)
+qsizetype TagScanner::next(Positions &positions, qsizetype from)
 {
     for (;;) {
         while (positions.head < positions.at.size() && positions.at[positions.head] < from)
             ++positions.head;
         if (positions.head < positions.at.size())
             break;
-        if ((limit >= 0 && m_scanned >= limit) || !scanMore())
+        if (!scanMore())
             return -1;
     }
     // Drop what no later query can ask for, once it is most of the list.
@@ -148,28 +143,6 @@ qsizetype TagScanner::openAt(int name, qsizetype from)
     return next(m_opens[std::size_t(name)], from);
 }
 
-qsizetype TagScanner::closeAt(int name, qsizetype from)
-{
-    FarClose &far = m_far[std::size_t(name)];
-    // The last search still answers when from lies between where it started
-    // and what it found.
-    if (far.from >= 0 && far.from <= from && (far.at < 0 || from <= far.at))
-        return far.at;
-    // Every tag before m_scanned is filed, so a close not filed lies at or
-    // past it: the scan goes on a little way, then the name's close tag is
-    // searched for by itself.
-    const qsizetype close = next(m_closes[std::size_t(name)], from, std::max(from, m_scanned) + m_farAfter);
-    if (close >= 0)
-        return close;
-    const QByteArray &tag = m_closeTags[std::size_t(name)];
-    const qsizetype start = std::max(from, m_scanned);
-    const char *const end = m_text.data() + m_text.size();
-    const char *found = std::search(m_text.data() + start, end,
-                                    std::boyer_moore_horspool_searcher(tag.cbegin(), tag.cend()));
-    far = {from, found == end ? -1 : qsizetype(found - m_text.data())};
-    return far.at;
-}
-
 std::optional<QByteArrayView> TagScanner::find(int name, qsizetype begin, qsizetype end)
 {
     const qsizetype open = openAt(name, begin);
@@ -177,7 +150,7 @@ std::optional<QByteArrayView> TagScanner::find(int name, qsizetype begin, qsizet
     // The first open tag past the window's end means none lies inside it.
     if (open < 0 || contentBegin > end)
         return std::nullopt;
-    const qsizetype close = closeAt(name, contentBegin);
+    const qsizetype close = next(m_closes[std::size_t(name)], contentBegin);
     if (close < 0 || close + m_names[std::size_t(name)].size() + 3 > end)
         return std::nullopt;
     return m_text.sliced(contentBegin, close - contentBegin);
