@@ -3,6 +3,7 @@
 #include "app/desktop.h"
 #include "app/drawfile.h"
 #include "app/drawtitle.h"
+#include "app/picturedecode.h"
 #include "views/linklabel.h"
 #include "views/radiobox.h"
 #include "views/shadowlabel.h"
@@ -24,7 +25,6 @@
 #include "views/gridtextproxy.h"
 #include "views/gridview.h"
 #include "views/pickcolumns.h"
-#include "views/picturedecode.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "views/picturedecode.h"
+#include "app/picturedecode.h"
 
 #include <QFile>
 #include <QImage>

@@ -22,9 +22,6 @@ public:
     // could not be read. Only once.
     QPixmap take();
 
-    // The file read for a ratio: "name@2x.ext" above 1x where there is one.
-    static QString fileFor(const QString &path, qreal devicePixelRatio);
-
 private:
     std::future<QImage> m_image;
 };

@@ -1,9 +1,23 @@
-#include "views/picturedecode.h"
+#include "app/picturedecode.h"
 
 #include <QFile>
 #include <QImageReader>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The file read for a ratio: "name@2x.ext" above 1x where there is one.
+QString fileFor(const QString &path, qreal devicePixelRatio)
+{
+    const qsizetype dot = path.lastIndexOf(u'.');
+    if (devicePixelRatio <= 1.0 || dot <= path.lastIndexOf(u'/'))
+        return path;
+    const QString sharp = path.first(dot) + u"@2x"_s + path.sliced(dot);
+    return QFile::exists(sharp) ? sharp : path;
+}
+
+} // namespace
 
 PictureDecode::PictureDecode(const QString &path, qreal devicePixelRatio)
 {
@@ -22,13 +36,4 @@ PictureDecode::PictureDecode(const QString &path, qreal devicePixelRatio)
 QPixmap PictureDecode::take()
 {
     return m_image.valid() ? QPixmap::fromImage(m_image.get()) : QPixmap();
-}
-
-QString PictureDecode::fileFor(const QString &path, qreal devicePixelRatio)
-{
-    const qsizetype dot = path.lastIndexOf(u'.');
-    if (devicePixelRatio <= 1.0 || dot <= path.lastIndexOf(u'/'))
-        return path;
-    const QString sharp = path.first(dot) + u"@2x"_s + path.sliced(dot);
-    return QFile::exists(sharp) ? sharp : path;
 }
