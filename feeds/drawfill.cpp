@@ -193,7 +193,8 @@ FillEnd FillMatches(QByteArrayView feed, Bookmaker bookmaker, GridModel &grid, i
             return FillEnd::RowLimit;
         // A "<MATCH>" without a close tag keeps the previous match's text, and
         // so every value read from it: nothing to read again.
-        if (const auto match = tags.find(kMatch, rest, feed.size())) {
+        const auto match = tags.find(kMatch, rest, feed.size());
+        if (match) {
             const qsizetype begin = match->data() - feed.data();
             const qsizetype end = begin + match->size();
             for (std::size_t i = 0; i < kFields.size(); ++i) {
@@ -224,6 +225,15 @@ FillEnd FillMatches(QByteArrayView feed, Bookmaker bookmaker, GridModel &grid, i
             bookLine = tags.find(kBookLine, begin, end);
         }
 
+        // FillResultColumns on this match, with its lines found by the scanner.
+        const ResultKey key{poolLine ? std::nullopt : std::optional(workingText), poolLine, bookLine};
+        const bool sameResults = lastKey && *lastKey == key;
+        // Nothing read and the same result columns: the row before, again.
+        if (!match && sameResults) {
+            rows.appendCopy(rows.size() - 1);
+            continue;
+        }
+
         rows.append(1);
         const int row = rows.size() - 1;
 
@@ -247,9 +257,7 @@ FillEnd FillMatches(QByteArrayView feed, Bookmaker bookmaker, GridModel &grid, i
             }
         }
 
-        // FillResultColumns on this match, with its lines found by the scanner.
-        const ResultKey key{poolLine ? std::nullopt : std::optional(workingText), poolLine, bookLine};
-        if (lastKey && *lastKey == key) {
+        if (sameResults) {
             rows.copyCells(row - 1, row, matchcol::PoolJoint1, matchcol::ADB);
             continue; // and the working text is as the row before left it
         }

@@ -22,30 +22,71 @@ GridRows::GridRows(const QList<ColumnSpec> &columns)
     }
 }
 
+void GridRows::addRecords(std::size_t count)
+{
+    const std::size_t records = m_uses.size() + count;
+    m_uses.resize(records, 0);
+    m_numbers.resize(records * std::size_t(m_numberStride));
+    m_texts.resize(records * std::size_t(m_textStride));
+    m_images.resize(records * std::size_t(m_imageStride));
+    for (std::deque<QString> &hints : m_hints) {
+        if (!hints.empty())
+            hints.resize(records);
+    }
+}
+
 void GridRows::append(int count)
 {
     if (count < 1)
         return;
-    m_size += count;
-    m_numbers.resize(std::size_t(m_size) * std::size_t(m_numberStride));
-    m_texts.resize(std::size_t(m_size) * std::size_t(m_textStride));
-    m_images.resize(std::size_t(m_size) * std::size_t(m_imageStride));
+    const auto first = std::uint32_t(m_uses.size());
+    addRecords(std::size_t(count));
+    for (std::uint32_t record = first; record < m_uses.size(); ++record) {
+        m_record.push_back(record);
+        m_uses[record] = 1;
+    }
+}
+
+void GridRows::appendCopy(int row)
+{
+    const std::uint32_t record = m_record[std::size_t(row)];
+    m_record.push_back(record);
+    ++m_uses[record];
+}
+
+void GridRows::detach(int row)
+{
+    const std::size_t from = m_record[std::size_t(row)];
+    const std::size_t to = m_uses.size();
+    addRecords(1);
+    --m_uses[from];
+    m_uses[to] = 1;
+    m_record[std::size_t(row)] = std::uint32_t(to);
+    const auto copyRecord = [from, to](auto &cells, int stride) {
+        const auto s = std::ptrdiff_t(stride);
+        std::copy_n(cells.begin() + std::ptrdiff_t(from) * s, s, cells.begin() + std::ptrdiff_t(to) * s);
+    };
+    copyRecord(m_numbers, m_numberStride);
+    copyRecord(m_texts, m_textStride);
+    copyRecord(m_images, m_imageStride);
     for (std::deque<QString> &hints : m_hints) {
         if (!hints.empty())
-            hints.resize(std::size_t(m_size));
+            hints[to] = hints[from];
     }
 }
 
 void GridRows::append(GridRows &&other)
 {
     Q_ASSERT(other.m_kinds == m_kinds);
-    if (m_size == 0) {
+    if (m_record.empty()) {
         std::swap(*this, other);
         other.clear();
         return;
     }
-    const int before = m_size;
-    m_size += other.m_size;
+    const std::size_t before = m_uses.size();
+    for (const std::uint32_t record : other.m_record)
+        m_record.push_back(record + std::uint32_t(before));
+    m_uses.insert(m_uses.end(), other.m_uses.begin(), other.m_uses.end());
     m_numbers.insert(m_numbers.end(), other.m_numbers.begin(), other.m_numbers.end());
     m_texts.insert(m_texts.end(), std::make_move_iterator(other.m_texts.begin()),
                    std::make_move_iterator(other.m_texts.end()));
@@ -55,8 +96,8 @@ void GridRows::append(GridRows &&other)
         std::deque<QString> &theirs = other.m_hints[c];
         if (mine.empty() && theirs.empty())
             continue;
-        mine.resize(std::size_t(before));
-        theirs.resize(std::size_t(other.m_size));
+        mine.resize(before);
+        theirs.resize(other.m_uses.size());
         mine.insert(mine.end(), std::make_move_iterator(theirs.begin()), std::make_move_iterator(theirs.end()));
     }
     other.clear();
@@ -64,7 +105,8 @@ void GridRows::append(GridRows &&other)
 
 void GridRows::clear()
 {
-    m_size = 0;
+    m_record = {};
+    m_uses = {};
     m_numbers = {};
     m_texts = {};
     m_images = {};
@@ -75,7 +117,7 @@ void GridRows::clear()
 QString GridRows::hint(int column, int row) const
 {
     const std::deque<QString> &hints = m_hints[std::size_t(column)];
-    return hints.empty() ? QString() : hints[std::size_t(row)];
+    return hints.empty() ? QString() : hints[m_record[std::size_t(row)]];
 }
 
 void GridRows::setHint(int column, int row, const QString &text)
@@ -84,9 +126,11 @@ void GridRows::setHint(int column, int row, const QString &text)
     if (hints.empty()) {
         if (text.isEmpty())
             return;
-        hints.resize(std::size_t(m_size));
+        hints.resize(m_uses.size());
     }
-    hints[std::size_t(row)] = text;
+    if (m_uses[m_record[std::size_t(row)]] > 1)
+        detach(row);
+    hints[m_record[std::size_t(row)]] = text;
 }
 
 void GridRows::copyCells(int fromRow, int toRow, int first, int last)
@@ -108,31 +152,12 @@ void GridRows::copyCells(int fromRow, int toRow, int first, int last)
     }
 }
 
-namespace {
-
-template<typename T>
-void reorderBlocks(std::deque<T> &cells, int stride, const std::vector<int> &order)
-{
-    if (stride == 0)
-        return;
-    std::deque<T> sorted;
-    for (const int row : order) {
-        const auto begin = cells.begin() + std::ptrdiff_t(row) * stride;
-        std::move(begin, begin + stride, std::back_inserter(sorted));
-    }
-    cells = std::move(sorted);
-}
-
-} // namespace
-
 void GridRows::reorder(const std::vector<int> &order)
 {
-    Q_ASSERT(int(order.size()) == m_size);
-    reorderBlocks(m_numbers, m_numberStride, order);
-    reorderBlocks(m_texts, m_textStride, order);
-    reorderBlocks(m_images, m_imageStride, order);
-    for (std::deque<QString> &hints : m_hints) {
-        if (!hints.empty())
-            reorderBlocks(hints, 1, order);
-    }
+    Q_ASSERT(order.size() == m_record.size());
+    std::vector<std::uint32_t> records;
+    records.reserve(order.size());
+    for (const int row : order)
+        records.push_back(m_record[std::size_t(row)]);
+    m_record = std::move(records);
 }

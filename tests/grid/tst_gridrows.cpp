@@ -105,6 +105,80 @@ private Q_SLOTS:
         QCOMPARE(rows.text(2, 1).constData(), rows.text(2, 0).constData());
     }
 
+    // A row appended as a copy reads as its source, and a change to either,
+    // by any setter, leaves the other as it was.
+    void appendCopySharesUntilChanged_data()
+    {
+        QTest::addColumn<int>("changed");
+        QTest::addColumn<int>("cell"); // 0 image, 1 number, 2 text, 3 hint, 4 hint of an unhinted column
+        QTest::addColumn<QString>("after");
+        const QString source = u"1|4|t|h"_s;
+        QTest::newRow("image of the copy") << 2 << 0 << u"9|4|t|h"_s;
+        QTest::newRow("number of the copy") << 2 << 1 << u"1|9|t|h"_s;
+        QTest::newRow("text of the copy") << 2 << 2 << u"1|4|9|h"_s;
+        QTest::newRow("hint of the copy") << 2 << 3 << u"1|4|t|9"_s;
+        QTest::newRow("first hint of another column") << 2 << 4 << source;
+        QTest::newRow("image of the source") << 1 << 0 << u"9|4|t|h"_s;
+        QTest::newRow("text of the source") << 1 << 2 << u"1|4|9|h"_s;
+    }
+
+    void appendCopySharesUntilChanged()
+    {
+        QFETCH(int, changed);
+        QFETCH(int, cell);
+        QFETCH(QString, after);
+        GridRows rows(threeKinds());
+        rows.append(2);
+        setRow(rows, 0, 0, 1, u"a"_s, QString());
+        setRow(rows, 1, 1, 4, u"t"_s, u"h"_s);
+        rows.appendCopy(1);
+        rows.appendCopy(2);
+        QCOMPARE(rows.size(), 4);
+        QCOMPARE(rowText(rows, 3), u"1|4|t|h"_s);
+
+        switch (cell) {
+        case 0: rows.setImage(0, changed, 9); break;
+        case 1: rows.setNumber(1, changed, 9); break;
+        case 2: rows.setText(2, changed, u"9"_s); break;
+        case 3: rows.setHint(0, changed, u"9"_s); break;
+        case 4: rows.setHint(2, changed, u"9"_s); break;
+        }
+        QCOMPARE(rowText(rows, changed), after);
+        QCOMPARE(rows.hint(2, changed), cell == 4 ? u"9"_s : QString());
+        for (int other = 1; other < 4; ++other) {
+            if (other == changed)
+                continue;
+            QCOMPARE(rowText(rows, other), u"1|4|t|h"_s);
+            QCOMPARE(rows.hint(2, other), QString());
+        }
+        QCOMPARE(rowText(rows, 0), u"0|1|a|"_s);
+    }
+
+    // Copying cells between rows that share them, sorting them and handing
+    // them over keep every row as it reads.
+    void sharedRowsMoveAndCopy()
+    {
+        GridRows rows(threeKinds());
+        rows.append(1);
+        setRow(rows, 0, 1, 4, u"t"_s, u"h"_s);
+        rows.appendCopy(0);
+        rows.copyCells(0, 1, 0, 2);
+        QCOMPARE(rowText(rows, 1), u"1|4|t|h"_s);
+
+        GridRows more(threeKinds());
+        more.append(1);
+        setRow(more, 0, 2, 5, u"u"_s, QString());
+        more.appendCopy(0);
+        rows.append(std::move(more));
+        QCOMPARE(rows.size(), 4);
+        rows.reorder({3, 0, 2, 1});
+        rows.setText(2, 0, u"v"_s);
+        QCOMPARE(rowText(rows, 0), u"2|5|v|"_s);
+        QCOMPARE(rowText(rows, 1), u"1|4|t|h"_s);
+        QCOMPARE(rowText(rows, 2), u"2|5|u|"_s);
+        QCOMPARE(rowText(rows, 3), u"1|4|t|h"_s);
+    }
+
     void reorder()
     {
         GridRows rows(threeKinds());
