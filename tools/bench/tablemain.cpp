@@ -18,6 +18,8 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -33,7 +35,10 @@ const QString kStartup = QString::fromUtf8(VORLAN_STARTUP);
 // Three significant figures or whole numbers, whichever is longer.
 QString fixed(double value)
 {
-    const int decimals = value >= 100 ? 0 : value >= 10 ? 1 : 2;
+    const int decimals = value >= 100 ? 0
+        : value >= 10                 ? 1
+        : value >= 1 || value <= 0    ? 2
+                                      : std::min(6, 2 - int(std::floor(std::log10(value))));
     return QString::number(value, 'f', decimals);
 }
 
@@ -49,7 +54,7 @@ QString perSecond(qsizetype bytes, double ms)
 
 QString microsEach(double ms, int matches)
 {
-    return matches > 0 ? QString::number(ms * 1e3 / matches, 'f', 2) : u"–"_s;
+    return matches > 0 ? fixed(ms * 1e3 / matches) : u"–"_s;
 }
 
 using Row = QStringList;
