@@ -44,7 +44,13 @@ constexpr std::array<Field, 12> kFields{{
     {"P2B", matchcol::Book2},
 }};
 
+// The scanner's names: the fields by their index, then these.
+constexpr int kMatch = int(kFields.size());
+constexpr int kPoolLine = kMatch + 1;
+constexpr int kBookLine = kMatch + 2;
+
 constexpr std::size_t kLeague = 0;
+constexpr QByteArrayView kMatchTag = "<MATCH>";
 constexpr int kHockeyImage = 1;
 
 // The same element of the feed: views compare by place, not by content.
@@ -161,13 +167,9 @@ FillEnd FillMatches(QByteArrayView feed, Bookmaker bookmaker, GridModel &grid, i
     };
     const NumberReader readNumber(grid.decimalSeparator(), counts);
 
-    // Names: the fields by their index, then MATCH, ITOG and ITOG2.
     std::vector<QByteArrayView> names;
     for (const Field &field : kFields)
         names.push_back(field.name);
-    const int kMatch = int(names.size());
-    const int kPoolLine = kMatch + 1;
-    const int kBookLine = kMatch + 2;
     names.insert(names.end(), {"MATCH", "ITOG", "ITOG2"});
     TagScanner tags(feed, names);
 
@@ -193,15 +195,14 @@ FillEnd FillMatches(QByteArrayView feed, Bookmaker bookmaker, GridModel &grid, i
             return FillEnd::RowLimit;
         // A "<MATCH>" without a close tag keeps the previous match's text, and
         // so every value read from it: nothing to read again.
-        const auto match = tags.find(kMatch, rest, feed.size());
-        if (match) {
-            const qsizetype begin = match->data() - feed.data();
-            const qsizetype end = begin + match->size();
+        const qsizetype begin = open + kMatchTag.size();
+        const bool closed = tags.closesAtOrAfter(kMatch, begin);
+        if (closed) {
             for (std::size_t i = 0; i < kFields.size(); ++i) {
                 const int column = kFields[i].column;
                 if (!isRead(column))
                     continue;
-                const auto value = tags.find(int(i), begin, end);
+                const auto value = tags.findBefore(int(i), begin, kMatch);
                 HeldValue &h = held[i];
                 if (!value || (h.read && samePlace(*value, h.source)))
                     continue;
@@ -221,15 +222,15 @@ FillEnd FillMatches(QByteArrayView feed, Bookmaker bookmaker, GridModel &grid, i
                     h.hockey = i == kLeague && h.text.contains(u"Hockey"_s);
                 }
             }
-            poolLine = tags.find(kPoolLine, begin, end);
-            bookLine = tags.find(kBookLine, begin, end);
+            poolLine = tags.findBefore(kPoolLine, begin, kMatch);
+            bookLine = tags.findBefore(kBookLine, begin, kMatch);
         }
 
         // FillResultColumns on this match, with its lines found by the scanner.
         const ResultKey key{poolLine ? std::nullopt : std::optional(workingText), poolLine, bookLine};
         const bool sameResults = lastKey && *lastKey == key;
         // Nothing read and the same result columns: the row before, again.
-        if (!match && sameResults) {
+        if (!closed && sameResults) {
             rows.appendCopy(rows.size() - 1);
             continue;
         }

@@ -3,7 +3,10 @@
 #include <QtEndian>
 #include <QtAlgorithms>
 
+#include <algorithm>
 #include <cstring>
+#include <functional>
+#include <iterator>
 
 namespace {
 
@@ -31,6 +34,7 @@ TagScanner::TagScanner(QByteArrayView text, const std::vector<QByteArrayView> &n
     : m_text(text)
     , m_opens(names.size())
     , m_closes(names.size())
+    , m_lastClose(names.size())
 {
     for (const QByteArrayView name : names) {
         m_names.push_back(name.toByteArray());
@@ -120,14 +124,14 @@ bool TagScanner::scanMore()
     return true;
 }
 
-qsizetype TagScanner::next(Positions &positions, qsizetype from)
+qsizetype TagScanner::advance(Positions &positions, qsizetype from, qsizetype limit)
 {
     for (;;) {
         while (positions.head < positions.at.size() && positions.at[positions.head] < from)
             ++positions.head;
         if (positions.head < positions.at.size())
             break;
-        if (!scanMore())
+        if (m_scanned >= limit || !scanMore())
             return -1;
     }
     // Drop what no later query can ask for, once it is most of the list.
@@ -138,20 +142,19 @@ qsizetype TagScanner::next(Positions &positions, qsizetype from)
     return positions.at[positions.head];
 }
 
-qsizetype TagScanner::openAt(int name, qsizetype from)
+bool TagScanner::closesAtOrAfter(int name, qsizetype from)
 {
-    return next(m_opens[std::size_t(name)], from);
-}
-
-std::optional<QByteArrayView> TagScanner::find(int name, qsizetype begin, qsizetype end)
-{
-    const qsizetype open = openAt(name, begin);
-    const qsizetype contentBegin = open + m_names[std::size_t(name)].size() + 2;
-    // The first open tag past the window's end means none lies inside it.
-    if (open < 0 || contentBegin > end)
-        return std::nullopt;
-    const qsizetype close = next(m_closes[std::size_t(name)], contentBegin);
-    if (close < 0 || close + m_names[std::size_t(name)].size() + 3 > end)
-        return std::nullopt;
-    return m_text.sliced(contentBegin, close - contentBegin);
+    std::optional<qsizetype> &last = m_lastClose[std::size_t(name)];
+    if (!last) {
+        // Searched for from the end of the text, where a feed's last close
+        // tag stands, rather than scanned for from the front.
+        const QByteArray tag = "</" + m_names[std::size_t(name)] + '>';
+        using Back = std::reverse_iterator<const char *>;
+        const Back first(m_text.data() + m_text.size());
+        const Back stop(m_text.data());
+        const Back found =
+            std::search(first, stop, std::boyer_moore_horspool_searcher(Back(tag.cend()), Back(tag.cbegin())));
+        last = found == stop ? -1 : found.base() - m_text.data() - tag.size();
+    }
+    return *last >= from;
 }

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -19,14 +20,50 @@ public:
     // names; names are at most eight bytes long.
     TagScanner(QByteArrayView text, const std::vector<QByteArrayView> &names);
 
+    // The queries are inline: a load makes a dozen for every match.
+
     // Position of the first open tag of the name at or after from; -1 when
     // there is none. from must not be less than at the previous query for
     // the same name (openAt or find).
-    qsizetype openAt(int name, qsizetype from);
+    qsizetype openAt(int name, qsizetype from) { return next(m_opens[std::size_t(name)], from); }
 
     // What ExtractTag would find in text[begin, end), as a view of text;
     // nothing on a miss. Same order rule for begin as openAt.
-    std::optional<QByteArrayView> find(int name, qsizetype begin, qsizetype end);
+    std::optional<QByteArrayView> find(int name, qsizetype begin, qsizetype end)
+    {
+        const qsizetype open = openAt(name, begin);
+        const qsizetype length = m_names[std::size_t(name)].size();
+        const qsizetype contentBegin = open + length + 2;
+        // The first open tag past the window's end means none lies inside it.
+        if (open < 0 || contentBegin > end)
+            return std::nullopt;
+        const qsizetype close = next(m_closes[std::size_t(name)], contentBegin);
+        if (close < 0 || close + length + 3 > end)
+            return std::nullopt;
+        return m_text.sliced(contentBegin, close - contentBegin);
+    }
+
+    // find() up to the first close tag of endName at or after begin, which
+    // must exist (closesAtOrAfter). That close tag is looked for only as far
+    // as the value found reaches, so one far off (matches opened inside one
+    // another) does not have all the text up to it filed at once. Same order
+    // rule for begin; endName is not name.
+    std::optional<QByteArrayView> findBefore(int name, qsizetype begin, int endName)
+    {
+        const auto value = find(name, begin, m_text.size());
+        if (!value)
+            return std::nullopt;
+        // Where the value's close tag ends; the end must not come before.
+        const qsizetype reach =
+            value->data() - m_text.data() + value->size() + m_names[std::size_t(name)].size() + 3;
+        const qsizetype end = next(m_closes[std::size_t(endName)], begin, reach);
+        if (end >= 0 && end < reach)
+            return std::nullopt;
+        return value;
+    }
+
+    // Whether a close tag of the name stands at or after from; any order.
+    bool closesAtOrAfter(int name, qsizetype from);
 
 private:
     // Tag positions of one kind of one name, in text order; those before
@@ -37,7 +74,18 @@ private:
         std::size_t head = 0;
     };
 
-    qsizetype next(Positions &positions, qsizetype from);
+    // The first position at or after from; -1 when there is none, or none
+    // among the tags before limit. The positions before the head are less
+    // than an earlier query's from, so a head at or after from is the answer.
+    qsizetype next(Positions &positions, qsizetype from,
+                   qsizetype limit = std::numeric_limits<qsizetype>::max())
+    {
+        if (positions.head < positions.at.size() && positions.at[positions.head] >= from)
+            return positions.at[positions.head];
+        return advance(positions, from, limit);
+    }
+    // next() when the head lies before from: moves it on, scanning as needed.
+    qsizetype advance(Positions &positions, qsizetype from, qsizetype limit);
     // Files the tags of the next stretch of text; false at its end.
     bool scanMore();
     // Files the tag whose "<" stands at lt, if it is one of the names.
@@ -53,6 +101,7 @@ private:
     std::vector<quint64> m_keys;              // each name packed into a number
     std::vector<Positions> m_opens;
     std::vector<Positions> m_closes;
+    std::vector<std::optional<qsizetype>> m_lastClose; // per name, once looked for
     qsizetype m_longestName = 0;
     qsizetype m_scanned = 0; // every "<" before this is filed
 };

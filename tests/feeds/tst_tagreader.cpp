@@ -97,6 +97,8 @@ private Q_SLOTS:
         QTest::newRow("adjacent tags") << "<A></A><A></A>A>"_ba << "A"_ba;
         QTest::newRow("a < right before a tag") << "<<P1>a</<P1></P1><P1<P1>b</P1>"_ba << "P1"_ba;
         QTest::newRow("a name that begins another") << "<P1B>x</P1B><P1>y</P1B></P1>"_ba << "P1B"_ba;
+        QTest::newRow("an end inside a value") << "<M><N>1</M></N><N>2</N></M></M>"_ba << "N"_ba;
+        QTest::newRow("nested windows") << "<MATCH><N>1</N><MATCH><N>2</N></MATCH>"_ba << "N"_ba;
     }
 
     void cursorAgreesWithExtractTag()
@@ -128,6 +130,45 @@ private Q_SLOTS:
                     QVERIFY2(actual == expected,
                              qPrintable(u"window %1..%2, %3 names"_s.arg(begin).arg(end).arg(names.size())));
                 }
+            }
+        }
+    }
+
+    // The same windows when each ends at the first close tag of another
+    // name, which findBefore is not told: it must still find what ExtractTag
+    // finds there, and closesAtOrAfter must know whether that tag exists.
+    void findBeforeAgreesWithExtractTag_data() { cursorAgreesWithExtractTag_data(); }
+
+    void findBeforeAgreesWithExtractTag()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QByteArray, name);
+
+        std::vector<QByteArrayView> names{"M", "N", "P1B", "A", "MATCH", "ITOG"};
+        if (std::find(names.begin(), names.end(), QByteArrayView(name)) == names.end())
+            names.push_back(name);
+        const int index = int(std::find(names.begin(), names.end(), QByteArrayView(name)) - names.begin());
+        for (int endName = 0; endName < int(names.size()); ++endName) {
+            if (endName == index)
+                continue;
+            const QByteArray closeTag = "</" + names[std::size_t(endName)].toByteArray() + '>';
+            TagScanner scanner(text, names);
+            for (qsizetype begin = 0; begin <= text.size(); ++begin) {
+                const qsizetype end = text.indexOf(closeTag, begin);
+                const QString where = u"from %1 to the first %2"_s.arg(begin).arg(QString::fromLatin1(closeTag));
+                QVERIFY2(scanner.closesAtOrAfter(endName, begin) == (end >= 0), qPrintable(where));
+                if (end < 0)
+                    continue;
+                QByteArray expected = kUntouched;
+                ExtractTag(QByteArrayView(text).sliced(begin, end - begin), name, expected);
+                // The other names are asked too, as the loader asks them.
+                for (int other = 0; other < int(names.size()); ++other) {
+                    if (other != index && other != endName)
+                        scanner.findBefore(other, begin, endName);
+                }
+                const auto found = scanner.findBefore(index, begin, endName);
+                const QByteArray actual = found ? found->toByteArray() : kUntouched;
+                QVERIFY2(actual == expected, qPrintable(where));
             }
         }
     }
