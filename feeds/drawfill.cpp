@@ -198,11 +198,17 @@ FillEnd FillMatches(QByteArrayView feed, Bookmaker bookmaker, GridModel &grid, i
         const qsizetype begin = open + kMatchTag.size();
         const bool closed = tags.closesAtOrAfter(kMatch, begin);
         if (closed) {
+            // Up to the match's close tag where the scan has passed it; else
+            // each value is checked against it as far as the value reaches.
+            const qsizetype end = tags.closeSeenAt(kMatch, begin);
+            const auto valueOf = [&](int name) {
+                return end >= 0 ? tags.find(name, begin, end) : tags.findBefore(name, begin, kMatch);
+            };
             for (std::size_t i = 0; i < kFields.size(); ++i) {
                 const int column = kFields[i].column;
                 if (!isRead(column))
                     continue;
-                const auto value = tags.findBefore(int(i), begin, kMatch);
+                const auto value = valueOf(int(i));
                 HeldValue &h = held[i];
                 if (!value || (h.read && samePlace(*value, h.source)))
                     continue;
@@ -222,8 +228,8 @@ FillEnd FillMatches(QByteArrayView feed, Bookmaker bookmaker, GridModel &grid, i
                     h.hockey = i == kLeague && h.text.contains(u"Hockey"_s);
                 }
             }
-            poolLine = tags.findBefore(kPoolLine, begin, kMatch);
-            bookLine = tags.findBefore(kBookLine, begin, kMatch);
+            poolLine = valueOf(kPoolLine);
+            bookLine = valueOf(kBookLine);
         }
 
         // FillResultColumns on this match, with its lines found by the scanner.

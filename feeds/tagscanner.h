@@ -62,6 +62,10 @@ public:
         return value;
     }
 
+    // Position of the first close tag of the name at or after from if the
+    // text scanned so far holds it; -1 otherwise. Same order rule as openAt.
+    qsizetype closeSeenAt(int name, qsizetype from) { return next(m_closes[std::size_t(name)], from, from); }
+
     // Whether a close tag of the name stands at or after from; any order.
     bool closesAtOrAfter(int name, qsizetype from);
 
@@ -76,12 +80,17 @@ private:
 
     // The first position at or after from; -1 when there is none, or none
     // among the tags before limit. The positions before the head are less
-    // than an earlier query's from, so a head at or after from is the answer.
+    // than an earlier query's from, so a head at or after from is the answer,
+    // and with none left, a scan past limit has found nothing before it.
     qsizetype next(Positions &positions, qsizetype from,
                    qsizetype limit = std::numeric_limits<qsizetype>::max())
     {
-        if (positions.head < positions.at.size() && positions.at[positions.head] >= from)
-            return positions.at[positions.head];
+        if (positions.head < positions.at.size()) {
+            if (positions.at[positions.head] >= from)
+                return positions.at[positions.head];
+        } else if (m_scanned >= limit) {
+            return -1;
+        }
         return advance(positions, from, limit);
     }
     // next() when the head lies before from: moves it on, scanning as needed.
