@@ -201,35 +201,41 @@ FillEnd FillMatches(QByteArrayView feed, Bookmaker bookmaker, GridModel &grid, i
             // Up to the match's close tag where the scan has passed it; else
             // each value is checked against it as far as the value reaches.
             const qsizetype end = tags.closeSeenAt(kMatch, begin);
-            const auto valueOf = [&](int name) {
-                return end >= 0 ? tags.find(name, begin, end) : tags.findBefore(name, begin, kMatch);
+            // A null view for none: a view comes back in registers.
+            const auto valueOf = [&](int name) -> QByteArrayView {
+                const auto value = end >= 0 ? tags.find(name, begin, end) : tags.findBefore(name, begin, kMatch);
+                return value ? *value : QByteArrayView();
+            };
+            const auto lineOf = [&](int name) -> std::optional<QByteArrayView> {
+                const QByteArrayView line = valueOf(name);
+                return line.isNull() ? std::nullopt : std::optional(line);
             };
             for (std::size_t i = 0; i < kFields.size(); ++i) {
                 const int column = kFields[i].column;
                 if (!isRead(column))
                     continue;
-                const auto value = valueOf(int(i));
+                const QByteArrayView value = valueOf(int(i));
                 HeldValue &h = held[i];
-                if (!value || (h.read && samePlace(*value, h.source)))
+                if (value.isNull() || (h.read && samePlace(value, h.source)))
                     continue;
                 const bool isNumber = grid.column(column).kind == CellKind::Number;
                 // The same text as the held one (a league, a date) is shared,
                 // not widened into a string of its own for every match.
-                if (!isNumber && h.read && *value == h.source) {
-                    h.source = *value;
+                if (!isNumber && h.read && value == h.source) {
+                    h.source = value;
                     continue;
                 }
                 h.read = true;
-                h.source = *value;
+                h.source = value;
                 if (isNumber) {
-                    h.number = readNumber(*value);
+                    h.number = readNumber(value);
                 } else {
-                    h.text = cp1251::toUnicode(*value);
+                    h.text = cp1251::toUnicode(value);
                     h.hockey = i == kLeague && h.text.contains(u"Hockey"_s);
                 }
             }
-            poolLine = valueOf(kPoolLine);
-            bookLine = valueOf(kBookLine);
+            poolLine = lineOf(kPoolLine);
+            bookLine = lineOf(kBookLine);
         }
 
         // FillResultColumns on this match, with its lines found by the scanner.
