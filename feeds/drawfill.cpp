@@ -201,10 +201,8 @@ FillEnd FillMatches(QByteArrayView feed, Bookmaker bookmaker, GridModel &grid, i
             // Up to the match's close tag where the scan has passed it; else
             // each value is checked against it as far as the value reaches.
             const qsizetype end = tags.closeSeenAt(kMatch, begin);
-            // A null view for none: a view comes back in registers.
-            const auto valueOf = [&](int name) -> QByteArrayView {
-                const auto value = end >= 0 ? tags.find(name, begin, end) : tags.findBefore(name, begin, kMatch);
-                return value ? *value : QByteArrayView();
+            const auto valueOf = [&](int name) {
+                return end >= 0 ? tags.find(name, begin, end) : tags.findBefore(name, begin, kMatch);
             };
             const auto lineOf = [&](int name) -> std::optional<QByteArrayView> {
                 const QByteArrayView line = valueOf(name);

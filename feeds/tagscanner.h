@@ -27,19 +27,22 @@ public:
     // the same name (openAt or find).
     qsizetype openAt(int name, qsizetype from) { return next(m_opens[std::size_t(name)], from); }
 
-    // What ExtractTag would find in text[begin, end), as a view of text;
-    // nothing on a miss. Same order rule for begin as openAt.
-    std::optional<QByteArrayView> find(int name, qsizetype begin, qsizetype end)
+    // What ExtractTag would find in text[begin, end), as a view of text; a
+    // null view on a miss (an empty value is a view into text, not null).
+    // A plain view comes back in registers, where an optional one would go
+    // through memory and stall the caller's reads. Same order rule for begin
+    // as openAt.
+    QByteArrayView find(int name, qsizetype begin, qsizetype end)
     {
         const qsizetype open = openAt(name, begin);
         const qsizetype length = m_names[std::size_t(name)].size();
         const qsizetype contentBegin = open + length + 2;
         // The first open tag past the window's end means none lies inside it.
         if (open < 0 || contentBegin > end)
-            return std::nullopt;
+            return {};
         const qsizetype close = next(m_closes[std::size_t(name)], contentBegin);
         if (close < 0 || close + length + 3 > end)
-            return std::nullopt;
+            return {};
         return m_text.sliced(contentBegin, close - contentBegin);
     }
 
@@ -48,17 +51,17 @@ public:
     // as the value found reaches, so one far off (matches opened inside one
     // another) does not have all the text up to it filed at once. Same order
     // rule for begin; endName is not name.
-    std::optional<QByteArrayView> findBefore(int name, qsizetype begin, int endName)
+    QByteArrayView findBefore(int name, qsizetype begin, int endName)
     {
-        const auto value = find(name, begin, m_text.size());
-        if (!value)
-            return std::nullopt;
+        const QByteArrayView value = find(name, begin, m_text.size());
+        if (value.isNull())
+            return {};
         // Where the value's close tag ends; the end must not come before.
         const qsizetype reach =
-            value->data() - m_text.data() + value->size() + m_names[std::size_t(name)].size() + 3;
+            value.data() - m_text.data() + value.size() + m_names[std::size_t(name)].size() + 3;
         const qsizetype end = next(m_closes[std::size_t(endName)], begin, reach);
         if (end >= 0 && end < reach)
-            return std::nullopt;
+            return {};
         return value;
     }
 

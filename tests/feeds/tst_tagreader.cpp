@@ -126,7 +126,7 @@ private Q_SLOTS:
                             scanner.find(other, begin, end);
                     }
                     const auto found = scanner.find(index, begin, end);
-                    const QByteArray actual = found ? found->toByteArray() : kUntouched;
+                    const QByteArray actual = found.isNull() ? kUntouched : found.toByteArray();
                     QVERIFY2(actual == expected,
                              qPrintable(u"window %1..%2, %3 names"_s.arg(begin).arg(end).arg(names.size())));
                 }
@@ -167,7 +167,7 @@ private Q_SLOTS:
                         scanner.findBefore(other, begin, endName);
                 }
                 const auto found = scanner.findBefore(index, begin, endName);
-                const QByteArray actual = found ? found->toByteArray() : kUntouched;
+                const QByteArray actual = found.isNull() ? kUntouched : found.toByteArray();
                 QVERIFY2(actual == expected, qPrintable(where));
             }
         }
