@@ -22,12 +22,7 @@ if ! $sanitize; then
 fi
 
 build=${VORLAN_ASAN_BUILD:-$root/build-asan}
-launcher=()
-command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" \
-    -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer" \
-    -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
-cmake --build "$build" -j"$(nproc)"
+VORLAN_BUILD="$build" "$root/scripts/build.sh" -DVORLAN_SANITIZE=ON
 cd "$build"
 # Every program the tests start inherits these, so they are checked too.
 # intercept_tls_get_addr=0: with this glibc, the leak check at exit otherwise
