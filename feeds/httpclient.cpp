@@ -61,6 +61,22 @@ QByteArray unaskedCoding(const HttpResponseReader &response)
     return coding.isEmpty() || coding == "identity" ? QByteArray() : coding;
 }
 
+// Why a feed's head is refused: an error status, or a body coding that was
+// not asked for; empty when the body is wanted.
+QString refusal(const HttpResponseReader &response)
+{
+    if (!isSuccess(response.status()))
+        return statusText(response);
+    if (const QByteArray coding = unaskedCoding(response); !coding.isEmpty())
+        return u"the server sent the body %1-encoded, not as it is"_s.arg(QString::fromLatin1(coding));
+    return {};
+}
+
+QString notPlainHttpText(const QUrl &url)
+{
+    return u"not a plain HTTP address: "_s + url.toString();
+}
+
 } // namespace
 
 bool isPlainHttpUrl(const QUrl &url)
@@ -76,7 +92,7 @@ Download HttpClient::get(const QUrl &url)
 {
     if (!isPlainHttpUrl(url)) {
         Download refused;
-        refused.error = u"not a plain HTTP address: "_s + url.toString();
+        refused.error = notPlainHttpText(url);
         return refused;
     }
     HttpExchange exchange;
@@ -85,7 +101,7 @@ Download HttpClient::get(const QUrl &url)
     const HttpExchange::End end = exchange.run(
         url, feedRequest(url),
         {m_stallTimeout, m_totalTimeout, m_maxBodySize, [](const HttpResponseReader &response) {
-             return !isSuccess(response.status()) || !unaskedCoding(response).isEmpty();
+             return !refusal(response).isEmpty();
          }});
     if (exchange.response.headIsIn()) {
         for (const QByteArray &value : exchange.response.headerValues("Set-Cookie"))
@@ -141,15 +157,11 @@ Download HttpClient::feedOutcome(HttpExchange &exchange, HttpExchange::End end) 
     case HttpExchange::End::Finished:
         break;
     }
-    if (!response.headIsIn() || !isSuccess(response.status())) {
+    const QString refused = response.headIsIn() ? refusal(response) : QString();
+    if (!response.headIsIn() || !refused.isEmpty()) {
         received.outcome = Download::Outcome::Failed;
         received.body.clear();
-        received.error = response.headIsIn() ? statusText(response) : response.problem();
-    } else if (const QByteArray coding = unaskedCoding(response); !coding.isEmpty()) {
-        received.outcome = Download::Outcome::Failed;
-        received.body.clear();
-        received.error = u"the server sent the body %1-encoded, not as it is"_s.arg(
-            QString::fromLatin1(coding));
+        received.error = response.headIsIn() ? refused : response.problem();
     } else if (response.state() != HttpResponseReader::State::Done) {
         received.error = response.problem();
     } else {
@@ -162,7 +174,7 @@ StatusProbe HttpClient::probeStatus(const QUrl &url)
 {
     StatusProbe probe;
     if (!isPlainHttpUrl(url)) {
-        probe.error = u"not a plain HTTP address: "_s + url.toString();
+        probe.error = notPlainHttpText(url);
         return probe;
     }
     // A connection of its own, no cookie and no cache on either side; the

@@ -101,18 +101,16 @@ void HttpResponseReader::readHead()
     // as they go, so neither a dripped head nor a flood of them costs more
     // than their bytes.
     while (m_state == State::Head) {
+        // The same bound for a line, whether or not its end is in yet.
         const qsizetype end = m_pending.indexOf('\n', m_headScanned);
-        if (end < 0) {
-            if (m_pending.size() - m_headStart > maxHeadSize)
-                breakOff(u"response head longer than %1 bytes"_s.arg(groupedNumber(maxHeadSize)));
-            break;
-        }
-        const qsizetype lineStart = m_headScanned;
-        m_headScanned = end + 1;
-        if (m_headScanned - m_headStart > maxHeadSize) {
+        if ((end < 0 ? m_pending.size() : end + 1) - m_headStart > maxHeadSize) {
             breakOff(u"response head longer than %1 bytes"_s.arg(groupedNumber(maxHeadSize)));
             break;
         }
+        if (end < 0)
+            break;
+        const qsizetype lineStart = m_headScanned;
+        m_headScanned = end + 1;
         if (!trimmedLine(m_pending.sliced(lineStart, end - lineStart)).isEmpty()) {
             m_headHasText = true;
             continue;
@@ -127,7 +125,7 @@ void HttpResponseReader::readHead()
         }
         m_headStart = m_headScanned;
         m_headHasText = false;
-        if (!parseHead(lines.join('\n')))
+        if (!parseHead(lines))
             break;
         // An interim answer (100 Continue) comes before the real one.
         if (m_status >= 100 && m_status < 200) {
@@ -150,9 +148,8 @@ void HttpResponseReader::readHead()
     }
 }
 
-bool HttpResponseReader::parseHead(const QByteArray &head)
+bool HttpResponseReader::parseHead(const QList<QByteArray> &lines)
 {
-    const QList<QByteArray> lines = head.split('\n');
     const QByteArray &start = lines.front();
     // "HTTP/1.1 200 OK"; the reason may be empty.
     if (!start.startsWith("HTTP/1.") || start.size() < 12 || start[8] != ' '

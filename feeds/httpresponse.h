@@ -55,7 +55,8 @@ private:
     enum class ChunkStep { Size, Data, DataEnd, Trailer };
 
     void readHead();
-    bool parseHead(const QByteArray &head);
+    // The head's lines that hold text, the status line first.
+    bool parseHead(const QList<QByteArray> &lines);
     void chooseFraming();
     void readBody();
     void readChunks();
