@@ -227,9 +227,10 @@ void TForm1::explainColumns()
     for (int c = 0; c < m_details->columnCount(); ++c)
         detailHelp << columnhelp::detailColumn(c);
     MX->texts()->setHeaderHelp(detailHelp);
+    // A pick box says what its column holds, in the column header's words.
     for (int n = 0; n < pickBoxes.size(); ++n)
         pickBoxes[n]->setToolTip(
-            Qt::convertFromPlainText(columnhelp::matchColumn(matchcol::OBB + n), Qt::WhiteSpaceNormal));
+            NX->model()->headerData(matchcol::OBB + n, Qt::Horizontal, Qt::ToolTipRole).toString());
 }
 
 // What a screen reader calls each component; buttons, boxes, labels with a

@@ -4,6 +4,7 @@
 // the window on it, and the names of its components.
 
 #include "app/mainwindow.h"
+#include "app/windowsettings.h"
 #include "feeds/httpclient.h"
 #include "grid/gridlayouts.h"
 #include "grid/gridmodel.h"
@@ -64,10 +65,7 @@ struct OwnSettings
     }
 
     // The file the window keeps its arrangement in.
-    static QString file()
-    {
-        return QSettings(QSettings::IniFormat, QSettings::UserScope, u"Vorlan"_s, u"vorlan"_s).fileName();
-    }
+    static QString file() { return windowsettings::open()->fileName(); }
 };
 
 // The window on a fake vendor server with three small draws, shown.
@@ -99,19 +97,8 @@ struct Fixture
         return out;
     }
 
-    QString cell(int column, int row) const
-    {
-        QString text;
-        form.matches().GetCellText(column, row, text);
-        return text;
-    }
-
-    QString detail(int column, int row) const
-    {
-        QString text;
-        form.details().GetCellText(column, row, text);
-        return text;
-    }
+    QString cell(int column, int row) const { return form.matches().cellText(column, row); }
+    QString detail(int column, int row) const { return form.details().cellText(column, row); }
 
     void click(QWidget *widget) { QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(10, 10)); }
 

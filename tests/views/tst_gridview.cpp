@@ -43,12 +43,7 @@ struct Fixture
         return view.visualRect(model.index(row, column)).center();
     }
 
-    QString home(int row) const
-    {
-        QString text;
-        model.GetCellText(matchcol::Home, row, text);
-        return text;
-    }
+    QString home(int row) const { return model.cellText(matchcol::Home, row); }
 };
 
 } // namespace
