@@ -272,7 +272,6 @@ FillEnd FillMatches(QByteArrayView feed, Bookmaker bookmaker, GridModel &grid, i
             rows.copyCells(row - 1, row, matchcol::PoolJoint1, matchcol::ADB);
             continue; // and the working text is as the row before left it
         }
-        lastKey.reset();
         if (counts)
             ++counts->resultLinesRead;
         ReadResultLines(workingText, poolLine, bookLine, resultCells);

@@ -12,11 +12,11 @@
 #include "tools/bench/firstframe.h"
 
 #include <QApplication>
+#include <QByteArray>
 #include <QLabel>
 #include <QVBoxLayout>
 #include <QWidget>
 
-#include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -67,14 +67,8 @@ int main(int argc, char *argv[])
         return 1;
     }
     // Milliseconds with a point whatever the locale: the table reads them back.
-    char line[64];
-    char *end = line;
-    for (const qint64 nsecs : {constructed, frame.nsecsToFrame()}) {
-        if (end != line)
-            *end++ = ' ';
-        end = std::to_chars(end, line + sizeof line - 1, double(nsecs) / 1e6, std::chars_format::fixed, 3).ptr;
-    }
-    *end++ = '\n';
-    std::fwrite(line, 1, std::size_t(end - line), stdout);
+    const QByteArray line = QByteArray::number(double(constructed) / 1e6, 'f', 3) + ' '
+        + QByteArray::number(double(frame.nsecsToFrame()) / 1e6, 'f', 3) + '\n';
+    std::fwrite(line.constData(), 1, std::size_t(line.size()), stdout);
     return 0;
 }
