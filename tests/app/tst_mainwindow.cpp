@@ -150,26 +150,18 @@ private Q_SLOTS:
     void retiredVersionTakesTheUpdatePath()
     {
         QFETCH(int, status);
-        OwnSettings settings;
-        FakeDesktop desktop;
-        HttpClient http;
-        FakeHttpServer server;
-        server.setAnswer("/refresh/vorlan4.6.txt"_ba,
-                         status == 301 ? FakeHttpServer::Answer::redirect(301, "/refresh/vorlan4.6.txt"_ba)
-                                       : FakeHttpServer::Answer::withStatus(status));
-        const QUrl url = server.url();
-        TForm1 form(desktop, http, url);
-        CloseWatcher closes(desktop.log);
-        form.installEventFilter(&closes);
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QTest::mouseClick(form.spSkinXFormButton1, Qt::LeftButton, {}, QPoint(10, 10));
-        QCOMPARE(desktop.log,
+        Fixture f;
+        f.server.setAnswer("/refresh/vorlan4.6.txt"_ba,
+                           status == 301 ? FakeHttpServer::Answer::redirect(301, "/refresh/vorlan4.6.txt"_ba)
+                                         : FakeHttpServer::Answer::withStatus(status));
+        const QUrl url = f.server.url();
+        f.click(f.form.spSkinXFormButton1);
+        QCOMPARE(f.desktop.log,
                  (QStringList{u"message: "_s + vendor::updateMessage(url),
                               u"open: "_s + vendor::downloadPageUrl(url).toString(), u"close"_s}));
         QVERIFY(vendor::updateMessage(url).contains(u"\rОбновите программу с сайта!"_s));
-        QVERIFY(!form.isVisible());
-        for (const auto &request : server.requests())
+        QVERIFY(!f.form.isVisible());
+        for (const auto &request : f.server.requests())
             QCOMPARE(request.path, "/refresh/vorlan4.6.txt"_ba); // no feed was loaded
     }
 
@@ -203,7 +195,7 @@ private Q_SLOTS:
             form = &*refused;
         }
 
-        QTest::mouseClick(form->spSkinXFormButton1, Qt::LeftButton, {}, QPoint(10, 10));
+        f.click(form->spSkinXFormButton1);
 
         QCOMPARE(f.desktop.log.size(), 1);
         const QString message = f.desktop.log.constFirst();
@@ -221,7 +213,7 @@ private Q_SLOTS:
             QCOMPARE(request.path, "/refresh/vorlan4.6.txt"_ba); // no feed was loaded
 
         if (kind == u"refused") {
-            QTest::mouseClick(form->spSkinXFormButton1, Qt::LeftButton, {}, QPoint(10, 10));
+            f.click(form->spSkinXFormButton1);
             QCOMPARE(f.desktop.log.size(), 2); // asked again, same answer
             return;
         }
@@ -324,13 +316,14 @@ private Q_SLOTS:
 
         const QUrl server = kind == u"refused" ? FakeHttpServer::closedUrl() : f.server.url();
         f.server.setAnswer("/vorlan/fonbet.xml"_ba, answer);
-        TForm1 other(f.desktop, f.http, server); // to reach a server where nothing listens
-        TForm1 &form = kind == u"refused" ? other : f.form;
+        std::optional<TForm1> other; // to reach a server where nothing listens
         if (kind == u"refused") {
-            other.setStyleSheet(skinStyleSheet());
-            other.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&other));
+            other.emplace(f.desktop, f.http, server);
+            other->setStyleSheet(skinStyleSheet());
+            other->show();
+            QVERIFY(QTest::qWaitForWindowExposed(&*other));
         }
+        TForm1 &form = other ? *other : f.form;
         if (kind == u"limited")
             form.setRowLimit(2);
         form.spSkinXFormButton2Click();
