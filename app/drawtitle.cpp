@@ -1,5 +1,6 @@
 #include "app/drawtitle.h"
 
+#include "feeds/drawfill.h"
 #include "feeds/feedloader.h"
 #include "views/skinelement.h"
 
@@ -32,6 +33,21 @@ QString inSentence(const QString &reason)
     return reason;
 }
 
+// "No draw: " and the reason.
+void showNoDraw(QLabel &label, const QUrl &feed, const QString &reason)
+{
+    showProblem(label, u"No draw: "_s + inSentence(reason), feed, reason);
+}
+
+// The title (when one arrived) marked incomplete; reason says why the rows
+// stop short (a broken transfer, a limit on rows).
+void markDrawIncomplete(QLabel &label, const QString &title, const QUrl &feed, const QString &reason)
+{
+    const QString text = title.isEmpty() ? u"Incomplete draw: "_s + inSentence(reason)
+                                         : title + u" (incomplete)"_s;
+    showProblem(label, text, feed, reason);
+}
+
 } // namespace
 
 void showDrawTitle(QLabel &label, const QString &title, const FeedDownload &download)
@@ -51,14 +67,8 @@ void showDrawTitle(QLabel &label, const QString &title, const FeedDownload &down
     }
 }
 
-void showNoDraw(QLabel &label, const QUrl &feed, const QString &reason)
+void markRowLimitReached(QLabel &label, const QString &title, const FeedDownload &load, int rowLimit)
 {
-    showProblem(label, u"No draw: "_s + inSentence(reason), feed, reason);
-}
-
-void markDrawIncomplete(QLabel &label, const QString &title, const QUrl &feed, const QString &reason)
-{
-    const QString text = title.isEmpty() ? u"Incomplete draw: "_s + inSentence(reason)
-                                         : title + u" (incomplete)"_s;
-    showProblem(label, text, feed, reason);
+    const QString limit = rowLimitReason(rowLimit);
+    markDrawIncomplete(label, title, load.url, load.reason.isEmpty() ? limit : load.reason + u"; "_s + limit);
 }

@@ -3,7 +3,6 @@
 #include <QString>
 
 class QLabel;
-class QUrl;
 struct FeedDownload;
 
 // The draw title label after a load. A complete download shows the title as
@@ -11,9 +10,6 @@ struct FeedDownload;
 // colour, and its tooltip gives the feed's address and the full reason.
 void showDrawTitle(QLabel &label, const QString &title, const FeedDownload &download);
 
-// "No draw: " and the reason.
-void showNoDraw(QLabel &label, const QUrl &feed, const QString &reason);
-
-// The title (when one arrived) marked incomplete; reason says why the rows
-// stop short (a broken transfer, a limit on rows).
-void markDrawIncomplete(QLabel &label, const QString &title, const QUrl &feed, const QString &reason);
+// The title (when one arrived) marked incomplete after a load stopped at
+// rowLimit rows, with the download's own reason, if any, before the limit's.
+void markRowLimitReached(QLabel &label, const QString &title, const FeedDownload &load, int rowLimit);

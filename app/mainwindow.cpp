@@ -419,11 +419,8 @@ void TForm1::LoadBookmakerFeed(Bookmaker bookmaker)
             showDrawTitle(*tirage, title, download);
         },
         m_rowLimit);
-    if (load.rowLimitReached) {
-        const QString limit = rowLimitReason(m_rowLimit);
-        markDrawIncomplete(*tirage, m_drawTitle, load.url,
-                           load.reason.isEmpty() ? limit : load.reason + u"; "_s + limit);
-    }
+    if (load.rowLimitReached)
+        markRowLimitReached(*tirage, m_drawTitle, load, m_rowLimit);
 }
 
 void TForm1::spSkinCheckRadioBox1Click() { ShowPickColumn(*m_matches, matchcol::OBB); }
