@@ -128,9 +128,7 @@ void GridRows::setHint(int column, int row, const QString &text)
             return;
         hints.resize(m_uses.size());
     }
-    if (m_uses[m_record[std::size_t(row)]] > 1)
-        detach(row);
-    hints[m_record[std::size_t(row)]] = text;
+    hints[ownRecord(row)] = text;
 }
 
 void GridRows::copyCells(int fromRow, int toRow, int first, int last)

@@ -55,12 +55,17 @@ private:
     {
         return std::size_t(m_record[std::size_t(row)]) * std::size_t(stride) + std::size_t(m_slot[std::size_t(column)]);
     }
-    // The same place, in a record the row has to itself.
-    std::size_t own(int column, int row, int stride)
+    // The row's record, first made its own when it was shared.
+    std::size_t ownRecord(int row)
     {
         if (m_uses[m_record[std::size_t(row)]] > 1)
             detach(row);
-        return at(column, row, stride);
+        return m_record[std::size_t(row)];
+    }
+    // A cell's place in a record the row has to itself.
+    std::size_t own(int column, int row, int stride)
+    {
+        return ownRecord(row) * std::size_t(stride) + std::size_t(m_slot[std::size_t(column)]);
     }
     // Gives row a record of its own with the cells it shared.
     void detach(int row);

@@ -355,30 +355,24 @@ private Q_SLOTS:
         GridModel &grid = *gridHolder;
         QCOMPARE(FillMatches(feed, Bookmaker::FonBet, grid), FillEnd::Complete);
         QCOMPARE(grid.RowCount(), 4);
-        const auto rowText = [&grid](int row) {
-            QStringList cells;
-            for (int c = 0; c < grid.columnCount(); ++c)
-                cells << grid.cellText(c, row);
-            return cells.join(u'|') + u'|' + grid.hint(matchcol::Sport, row);
-        };
-        const QString filled = rowText(0);
+        const QStringList filled = rowTexts(grid, 0);
         for (int r = 1; r < 4; ++r)
-            QCOMPARE(rowText(r), filled);
+            QCOMPARE(rowTexts(grid, r), filled);
 
         // The filled row with one cell changed; the hint comes last.
         const auto filledWith = [&filled](int cell, const QString &text) {
-            QStringList cells = filled.split(u'|');
+            QStringList cells = filled;
             cells[cell] = text;
-            return cells.join(u'|');
+            return cells;
         };
         grid.SetCellText(matchcol::Pool1, 1, u"7"_s);
         grid.SetCellText(matchcol::Home, 2, u"Z"_s);
         grid.SetCellHint(grid.CellAt(matchcol::Sport, 3), u"x"_s);
         grid.sort(matchcol::Pool1); // the row with 7 first, the others stay in order
-        QCOMPARE(rowText(0), filledWith(matchcol::Pool1, u"7"_s));
-        QCOMPARE(rowText(1), filled);
-        QCOMPARE(rowText(2), filledWith(matchcol::Home, u"Z"_s));
-        QCOMPARE(rowText(3), filledWith(grid.columnCount(), u"x"_s));
+        QCOMPARE(rowTexts(grid, 0), filledWith(matchcol::Pool1, u"7"_s));
+        QCOMPARE(rowTexts(grid, 1), filled);
+        QCOMPARE(rowTexts(grid, 2), filledWith(matchcol::Home, u"Z"_s));
+        QCOMPARE(rowTexts(grid, 3), filledWith(matchcol::Count, u"x"_s));
     }
 
     // Matches of their own with the same text in a field (one league, one
