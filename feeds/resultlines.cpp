@@ -287,14 +287,13 @@ void ReadResultLines(QByteArrayView &workingText, std::optional<QByteArrayView> 
 
 void FillResultColumns(ResultLineState &state, QByteArrayView matchText, int row, GridModel &grid)
 {
-    GridRowCells cells(grid, row);
     // The working text may view matchText by now; it keeps its own copy,
     // also when a refused value ends the call.
     const auto keep = qScopeGuard([&state] {
         state.heldLine = state.workingText.toByteArray();
         state.workingText = state.heldLine;
     });
-    ReadResultLines(state.workingText, FindTag(matchText, "ITOG"), FindTag(matchText, "ITOG2"), cells);
+    FillResultLines(state, FindTag(matchText, "ITOG"), FindTag(matchText, "ITOG2"), row, grid);
 }
 
 void FillResultLines(ResultLineState &state, std::optional<QByteArrayView> itog,
