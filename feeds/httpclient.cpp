@@ -77,59 +77,9 @@ QString notPlainHttpText(const QUrl &url)
     return u"not a plain HTTP address: "_s + url.toString();
 }
 
-} // namespace
-
-bool isPlainHttpUrl(const QUrl &url)
-{
-    return url.isValid() && url.scheme() == u"http"_s && !url.host().isEmpty();
-}
-
-HttpClient::HttpClient(QObject *parent) : QObject(parent)
-{
-}
-
-Download HttpClient::get(const QUrl &url)
-{
-    if (!isPlainHttpUrl(url)) {
-        Download refused;
-        refused.error = notPlainHttpText(url);
-        return refused;
-    }
-    HttpExchange exchange;
-    // The body of an error page or a redirect is never used, nor one in a
-    // coding that was not asked for.
-    const HttpExchange::End end = exchange.run(
-        url, feedRequest(url),
-        {m_stallTimeout, m_totalTimeout, m_maxBodySize, [](const HttpResponseReader &response) {
-             return !refusal(response).isEmpty();
-         }});
-    if (exchange.response.headIsIn()) {
-        for (const QByteArray &value : exchange.response.headerValues("Set-Cookie"))
-            m_cookies.setCookiesFromUrl(QNetworkCookie::parseCookies(value), url);
-    }
-    Download received = feedOutcome(exchange, end);
-    if (received.outcome != Download::Outcome::Complete && received.error.isEmpty())
-        received.error = u"the answer ended without a reason given"_s;
-    return received;
-}
-
-QByteArray HttpClient::feedRequest(const QUrl &url) const
-{
-    QList<QPair<QByteArray, QByteArray>> headers{
-        {"Accept"_ba, "text/html, */*"_ba},
-        {"Content-Type"_ba, "text/html"_ba},
-        {"User-Agent"_ba, "Mozilla/3.0 (compatible; Indy Library)"_ba},
-        {"Accept-Encoding"_ba, "identity"_ba},
-    };
-    QByteArray cookies;
-    for (const QNetworkCookie &cookie : m_cookies.cookiesForUrl(url))
-        cookies += (cookies.isEmpty() ? "" : "; ") + cookie.toRawForm(QNetworkCookie::NameAndValueOnly);
-    if (!cookies.isEmpty())
-        headers.append({"Cookie"_ba, cookies});
-    return HttpExchange::requestHead(url, headers);
-}
-
-Download HttpClient::feedOutcome(HttpExchange &exchange, HttpExchange::End end) const
+// How a feed download went, from the exchange, why it ended and the limits
+// it ran under; takes the exchange's body.
+Download feedOutcome(HttpExchange &exchange, HttpExchange::End end, const HttpExchange::Limits &limits)
 {
     const HttpResponseReader &response = exchange.response;
     Download received;
@@ -137,14 +87,14 @@ Download HttpClient::feedOutcome(HttpExchange &exchange, HttpExchange::End end) 
     received.outcome = Download::Outcome::Broken;
     switch (end) {
     case HttpExchange::End::Stalled:
-        received.error = stallText(exchange, m_stallTimeout);
+        received.error = stallText(exchange, *limits.stall);
         return received;
     case HttpExchange::End::TooLong:
-        received.error = u"not done after %1 (%2 in)"_s.arg(durationText(m_totalTimeout),
+        received.error = u"not done after %1 (%2 in)"_s.arg(durationText(limits.total),
                                                             sizeText(exchange.received));
         return received;
     case HttpExchange::End::TooBig:
-        received.error = u"body longer than %1"_s.arg(sizeText(m_maxBodySize));
+        received.error = u"body longer than %1"_s.arg(sizeText(limits.maxBodySize));
         return received;
     case HttpExchange::End::SocketError:
         received.error = exchange.socketError;
@@ -168,6 +118,58 @@ Download HttpClient::feedOutcome(HttpExchange &exchange, HttpExchange::End end) 
         received.outcome = Download::Outcome::Complete;
     }
     return received;
+}
+
+} // namespace
+
+bool isPlainHttpUrl(const QUrl &url)
+{
+    return url.isValid() && url.scheme() == u"http"_s && !url.host().isEmpty();
+}
+
+HttpClient::HttpClient(QObject *parent) : QObject(parent)
+{
+}
+
+Download HttpClient::get(const QUrl &url)
+{
+    if (!isPlainHttpUrl(url)) {
+        Download refused;
+        refused.error = notPlainHttpText(url);
+        return refused;
+    }
+    HttpExchange exchange;
+    // The body of an error page or a redirect is never used, nor one in a
+    // coding that was not asked for.
+    const HttpExchange::Limits limits{m_stallTimeout, m_totalTimeout, m_maxBodySize,
+                                      [](const HttpResponseReader &response) {
+                                          return !refusal(response).isEmpty();
+                                      }};
+    const HttpExchange::End end = exchange.run(url, feedRequest(url), limits);
+    if (exchange.response.headIsIn()) {
+        for (const QByteArray &value : exchange.response.headerValues("Set-Cookie"))
+            m_cookies.setCookiesFromUrl(QNetworkCookie::parseCookies(value), url);
+    }
+    Download received = feedOutcome(exchange, end, limits);
+    if (received.outcome != Download::Outcome::Complete && received.error.isEmpty())
+        received.error = u"the answer ended without a reason given"_s;
+    return received;
+}
+
+QByteArray HttpClient::feedRequest(const QUrl &url) const
+{
+    QList<QPair<QByteArray, QByteArray>> headers{
+        {"Accept"_ba, "text/html, */*"_ba},
+        {"Content-Type"_ba, "text/html"_ba},
+        {"User-Agent"_ba, "Mozilla/3.0 (compatible; Indy Library)"_ba},
+        {"Accept-Encoding"_ba, "identity"_ba},
+    };
+    QByteArray cookies;
+    for (const QNetworkCookie &cookie : m_cookies.cookiesForUrl(url))
+        cookies += (cookies.isEmpty() ? "" : "; ") + cookie.toRawForm(QNetworkCookie::NameAndValueOnly);
+    if (!cookies.isEmpty())
+        headers.append({"Cookie"_ba, cookies});
+    return HttpExchange::requestHead(url, headers);
 }
 
 StatusProbe HttpClient::probeStatus(const QUrl &url)

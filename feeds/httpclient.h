@@ -1,7 +1,5 @@
 #pragma once
 
-#include "feeds/httpexchange.h"
-
 #include <QByteArray>
 #include <QNetworkCookieJar>
 #include <QObject>
@@ -76,8 +74,6 @@ public:
 private:
     // The feed request's head, with the cookies held for url.
     QByteArray feedRequest(const QUrl &url) const;
-    // How the download went, from the exchange and why it ended; takes its body.
-    Download feedOutcome(HttpExchange &exchange, HttpExchange::End end) const;
 
     QNetworkCookieJar m_cookies;
     std::chrono::milliseconds m_stallTimeout = defaultStallTimeout;
